@@ -1,0 +1,23 @@
+#include "editing/edit_state.h"
+
+namespace jolvent {
+
+namespace {
+EditState gEditState;
+AngleLimits gAngleLimits;
+}  // namespace
+
+void AngleLimits::resetAngles() {
+  pitchMin = yawMin = rollMin = kDefaultAngleMin;
+  pitchMax = yawMax = rollMax = kDefaultAngleMax;
+}
+
+EditState& editState() { return gEditState; }
+AngleLimits& angleLimits() { return gAngleLimits; }
+
+void resetEditingState() {
+  gEditState = EditState{};
+  gAngleLimits = AngleLimits{};
+}
+
+}  // namespace jolvent

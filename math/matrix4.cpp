@@ -1,0 +1,1 @@
+#include "math/matrix4.h"

@@ -1,0 +1,24 @@
+// Rotation quaternion, stored and constructed scalar first: w, x, y, z.
+//
+// Sense of rotation shared by all the math: the rotation by angle t about the
+// unit axis u is (cos(t/2), -sin(t/2) * u), and for row vectors a positive t
+// turns +Y toward +Z about X, +Z toward +X about Y, +X toward +Y about Z.
+#pragma once
+
+namespace jolvent {
+
+struct Quaternion {
+  float w = 1.0F;
+  float x = 0.0F;
+  float y = 0.0F;
+  float z = 0.0F;
+};
+
+// Unit-length copy of q. The reciprocal of the norm is taken in double
+// precision; q must not be all zero.
+Quaternion quatNormalize(const Quaternion& q);
+
+// Hamilton product a * b (a on the left), normalised like quatNormalize.
+Quaternion quatMultiply(const Quaternion& a, const Quaternion& b);
+
+}  // namespace jolvent

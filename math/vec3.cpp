@@ -1,0 +1,1 @@
+#include "math/vec3.h"

@@ -1,0 +1,52 @@
+#include "plugin/components.h"
+
+#include "editing/notifications.h"
+#include "editing/settings_stream.h"
+#include "plugin/identifiers.h"
+#include "plugin/uuid_text.h"
+
+namespace jolvent {
+
+// main_component: the notices never write the host's flag.
+
+void main_component::activeShapesNotice(bool*, Scene* scene, int count,
+                                        shape_class* const* shapes) {
+  onActiveShapes(scene, count, shapes);
+}
+
+bool main_component::shapesChangedNotice(bool*, Scene* scene, int count,
+                                         shape_class* const* shapes) {
+  onShapesChanged(scene, count, shapes);
+  return false;
+}
+
+void main_component::jointDropNotice(bool*, Scene* scene) { onJointDropped(scene); }
+
+void main_component::command(HostApp* app, Scene* scene) { onCommand(app, scene); }
+
+void main_component::refreshNotice(bool*, Scene* scene) { onRefresh(scene); }
+
+void main_component::partNotice(bool* flag, part_class*, std::intptr_t, std::intptr_t) {
+  *flag = false;
+}
+
+void main_component::sceneNotice(bool*, Scene* scene) { onScene(scene); }
+
+UuidRecord main_component::componentUuid() { return parseUuidText(MainComponentUuid); }
+
+// attribute_component
+
+void attribute_component::forwardedOperation(void* value1, void* value2,
+                                             std::intptr_t value3) {
+  forwardTarget(value1, value2, value3);
+}
+
+UuidRecord attribute_component::componentUuid() {
+  return parseUuidText(AttributeComponentUuid);
+}
+
+bool attribute_component::clearJointSettings(shape_class* shape) {
+  return jolvent::clearJointSettings(*shape);
+}
+
+}  // namespace jolvent

@@ -1,0 +1,54 @@
+// The module's boundary: the entry point and the seven functions the host
+// looks up by name. Each only forwards.
+#include "host/fwd.h"
+#include "host/plugin_interface.h"
+#include "plugin/discovery.h"
+#include "plugin/module_lifetime.h"
+
+#ifdef _WIN32
+#define JOLVENT_EXPORT extern "C"
+#else
+#define JOLVENT_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+using jolvent::HostApp;
+using jolvent::ModuleInfo;
+using jolvent::unknown_interface;
+using jolvent::UuidRecord;
+
+JOLVENT_EXPORT int has_interface(const GUID* id) { return jolvent::hasInterface(*id); }
+
+JOLVENT_EXPORT const char* get_name(const GUID* id, int index, HostApp* app) {
+  return jolvent::componentName(*id, index, app);
+}
+
+JOLVENT_EXPORT UuidRecord get_uuid(const GUID* id, int index) {
+  return jolvent::componentUuid(*id, index);
+}
+
+JOLVENT_EXPORT void create_interface(const GUID* id, int index,
+                                     unknown_interface** out) {
+  if (unknown_interface* component = jolvent::createComponent(*id, index)) *out = component;
+}
+
+JOLVENT_EXPORT bool is_resident(const GUID* id, int index) {
+  return jolvent::isResident(*id, index);
+}
+
+JOLVENT_EXPORT void get_info(ModuleInfo* info) { jolvent::getInfo(*info); }
+
+JOLVENT_EXPORT int get_text_encoding() { return jolvent::textEncoding(); }
+
+#ifdef _WIN32
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) jolvent::onProcessAttach(instance);
+  if (reason == DLL_PROCESS_DETACH) jolvent::onProcessDetach();
+  return TRUE;
+}
+#else
+// The shared library's load and unload stand in for the DLL's attach and detach.
+__attribute__((constructor)) static void jolventAttach() {
+  jolvent::onProcessAttach(nullptr);
+}
+__attribute__((destructor)) static void jolventDetach() { jolvent::onProcessDetach(); }
+#endif

@@ -1,0 +1,22 @@
+#include "plugin/module_lifetime.h"
+
+#include "editing/edit_state.h"
+#include "panel/window_system.h"
+
+namespace jolvent {
+
+void onProcessAttach(HINSTANCE instance) { editState().moduleInstance = instance; }
+
+void onProcessDetach() {
+  EditState& state = editState();
+  if (state.panelWindow == nullptr) return;
+  WindowSystem& windows = windowSystem();
+  if (state.rollUpTimer != 0) {
+    windows.killTimer(state.panelWindow, state.rollUpTimer);
+    state.rollUpTimer = 0;
+  }
+  windows.destroyWindow(state.panelWindow);
+  state.panelWindow = nullptr;
+}
+
+}  // namespace jolvent
