@@ -12,8 +12,12 @@ void AngleLimits::resetAngles() {
   pitchMax = yawMax = rollMax = kDefaultAngleMax;
 }
 
-EditState& editState() { return gEditState; }
-AngleLimits& angleLimits() { return gAngleLimits; }
+EditState& editState() {
+  return gEditState;
+}
+AngleLimits& angleLimits() {
+  return gAngleLimits;
+}
 
 void resetEditingState() {
   gEditState = EditState{};

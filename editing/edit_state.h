@@ -53,8 +53,8 @@ struct EditState {
   // The edited joint and the re-entrance guards.
   ShapeHandle ballJointHandle = 0;  // 0: the Joint slider edits the active shape
   int activeControl = 0;            // slider used last, 1001..1004
-  int tracking = 0;       // the panel is applying its own change to the joint
-  int removingGuide = 0;  // the axis guide is being deleted
+  int tracking = 0;                 // the panel is applying its own change to the joint
+  int removingGuide = 0;            // the axis guide is being deleted
 
   // Angles in degrees; the joint value in host units.
   float pitch = 0.0F;

@@ -15,8 +15,8 @@ int highSigned(LPARAM value) {
 }
 }  // namespace
 
-LRESULT HeadlessWindowSystem::sendItemMessage(HWND dialog, int item, UINT message,
-                                              WPARAM, LPARAM lParam) {
+LRESULT HeadlessWindowSystem::sendItemMessage(HWND dialog, int item, UINT message, WPARAM,
+                                              LPARAM lParam) {
   auto found = windows_.find(dialog);
   if (found == windows_.end()) return 0;
   Window& window = found->second;

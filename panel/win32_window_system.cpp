@@ -11,6 +11,8 @@ bool Win32WindowSystem::killTimer(HWND window, UINT_PTR timer) {
   return KillTimer(window, timer) != FALSE;
 }
 
-bool Win32WindowSystem::destroyWindow(HWND window) { return DestroyWindow(window) != FALSE; }
+bool Win32WindowSystem::destroyWindow(HWND window) {
+  return DestroyWindow(window) != FALSE;
+}
 
 }  // namespace jolvent

@@ -27,6 +27,8 @@ WindowSystem& windowSystem() {
   return gReplacement != nullptr ? *gReplacement : defaultWindowSystem();
 }
 
-void setWindowSystem(WindowSystem* replacement) { gReplacement = replacement; }
+void setWindowSystem(WindowSystem* replacement) {
+  gReplacement = replacement;
+}
 
 }  // namespace jolvent

@@ -7,9 +7,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
 #include <commctrl.h>
 #include <unknwn.h>
+#include <windows.h>
 #else
 #include <cstdint>
 

@@ -20,19 +20,29 @@ bool main_component::shapesChangedNotice(bool*, Scene* scene, int count,
   return false;
 }
 
-void main_component::jointDropNotice(bool*, Scene* scene) { onJointDropped(scene); }
+void main_component::jointDropNotice(bool*, Scene* scene) {
+  onJointDropped(scene);
+}
 
-void main_component::command(HostApp* app, Scene* scene) { onCommand(app, scene); }
+void main_component::command(HostApp* app, Scene* scene) {
+  onCommand(app, scene);
+}
 
-void main_component::refreshNotice(bool*, Scene* scene) { onRefresh(scene); }
+void main_component::refreshNotice(bool*, Scene* scene) {
+  onRefresh(scene);
+}
 
 void main_component::partNotice(bool* flag, part_class*, std::intptr_t, std::intptr_t) {
   *flag = false;
 }
 
-void main_component::sceneNotice(bool*, Scene* scene) { onScene(scene); }
+void main_component::sceneNotice(bool*, Scene* scene) {
+  onScene(scene);
+}
 
-UuidRecord main_component::componentUuid() { return parseUuidText(MainComponentUuid); }
+UuidRecord main_component::componentUuid() {
+  return parseUuidText(MainComponentUuid);
+}
 
 // attribute_component
 

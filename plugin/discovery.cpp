@@ -13,12 +13,16 @@ namespace jolvent {
 
 namespace {
 // A host that passes no application gets the English names.
-bool japaneseUi(HostApp* app) { return app != nullptr && app->isJapaneseUi(0); }
+bool japaneseUi(HostApp* app) {
+  return app != nullptr && app->isJapaneseUi(0);
+}
 
 bool isMain(const GUID& id, int index) {
   return sameInterfaceId(id, PluginInterfaceId) && index == 0;
 }
-bool isAttribute(const GUID& id) { return sameInterfaceId(id, AttributeInterfaceId); }
+bool isAttribute(const GUID& id) {
+  return sameInterfaceId(id, AttributeInterfaceId);
+}
 }  // namespace
 
 int hasInterface(const GUID& id) {
@@ -54,10 +58,16 @@ unknown_interface* createComponent(const GUID& id, int index) {
   return component;
 }
 
-bool isResident(const GUID& id, int index) { return isMain(id, index); }
+bool isResident(const GUID& id, int index) {
+  return isMain(id, index);
+}
 
-void getInfo(ModuleInfo& info) { fillModuleInfo(info); }
+void getInfo(ModuleInfo& info) {
+  fillModuleInfo(info);
+}
 
-int textEncoding() { return text::kCodePage; }
+int textEncoding() {
+  return text::kCodePage;
+}
 
 }  // namespace jolvent

@@ -16,7 +16,9 @@ using jolvent::ModuleInfo;
 using jolvent::unknown_interface;
 using jolvent::UuidRecord;
 
-JOLVENT_EXPORT int has_interface(const GUID* id) { return jolvent::hasInterface(*id); }
+JOLVENT_EXPORT int has_interface(const GUID* id) {
+  return jolvent::hasInterface(*id);
+}
 
 JOLVENT_EXPORT const char* get_name(const GUID* id, int index, HostApp* app) {
   return jolvent::componentName(*id, index, app);
@@ -26,18 +28,22 @@ JOLVENT_EXPORT UuidRecord get_uuid(const GUID* id, int index) {
   return jolvent::componentUuid(*id, index);
 }
 
-JOLVENT_EXPORT void create_interface(const GUID* id, int index,
-                                     unknown_interface** out) {
-  if (unknown_interface* component = jolvent::createComponent(*id, index)) *out = component;
+JOLVENT_EXPORT void create_interface(const GUID* id, int index, unknown_interface** out) {
+  if (unknown_interface* component = jolvent::createComponent(*id, index))
+    *out = component;
 }
 
 JOLVENT_EXPORT bool is_resident(const GUID* id, int index) {
   return jolvent::isResident(*id, index);
 }
 
-JOLVENT_EXPORT void get_info(ModuleInfo* info) { jolvent::getInfo(*info); }
+JOLVENT_EXPORT void get_info(ModuleInfo* info) {
+  jolvent::getInfo(*info);
+}
 
-JOLVENT_EXPORT int get_text_encoding() { return jolvent::textEncoding(); }
+JOLVENT_EXPORT int get_text_encoding() {
+  return jolvent::textEncoding();
+}
 
 #ifdef _WIN32
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
@@ -50,5 +56,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 __attribute__((constructor)) static void jolventAttach() {
   jolvent::onProcessAttach(nullptr);
 }
-__attribute__((destructor)) static void jolventDetach() { jolvent::onProcessDetach(); }
+__attribute__((destructor)) static void jolventDetach() {
+  jolvent::onProcessDetach();
+}
 #endif

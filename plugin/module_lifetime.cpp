@@ -5,7 +5,9 @@
 
 namespace jolvent {
 
-void onProcessAttach(HINSTANCE instance) { editState().moduleInstance = instance; }
+void onProcessAttach(HINSTANCE instance) {
+  editState().moduleInstance = instance;
+}
 
 void onProcessDetach() {
   EditState& state = editState();

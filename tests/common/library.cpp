@@ -26,7 +26,8 @@ std::string modulePath() {
 Library::Library(const std::string& path) {
 #ifdef _WIN32
   handle_ = LoadLibraryA(path.c_str());
-  if (handle_ == nullptr) error_ = "LoadLibrary failed: " + std::to_string(GetLastError());
+  if (handle_ == nullptr)
+    error_ = "LoadLibrary failed: " + std::to_string(GetLastError());
 #else
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) error_ = dlerror();

@@ -11,9 +11,9 @@ TEST(HexDigitValue, ReadsBothCasesAndGivesZeroForAnythingElse) {
   const struct {
     char c;
     unsigned value;
-  } cases[] = {{'0', 0},  {'9', 9},  {'A', 10}, {'F', 15}, {'a', 10}, {'f', 15},
-               {'G', 0},  {'g', 0},  {'-', 0},  {' ', 0},  {'/', 0},  {':', 0},
-               {'@', 0},  {'`', 0},  {'\0', 0}, {'\xff', 0}};
+  } cases[] = {{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15},  {'a', 10}, {'f', 15},
+               {'G', 0}, {'g', 0}, {'-', 0},  {' ', 0},   {'/', 0},  {':', 0},
+               {'@', 0}, {'`', 0}, {'\0', 0}, {'\xff', 0}};
   for (const auto& entry : cases) {
     EXPECT_EQ(hexDigitValue(entry.c), entry.value) << "character " << int(entry.c);
   }

@@ -50,8 +50,10 @@ public:
     if (entry.Size == 0) return names;
     const auto* exports = at<IMAGE_EXPORT_DIRECTORY>(entry.VirtualAddress);
     const auto* nameRvas = at<DWORD>(exports->AddressOfNames);
-    for (DWORD i = 0; i < exports->NumberOfNames; ++i) names.emplace_back(at<char>(nameRvas[i]));
-    EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames) << "exports by ordinal only";
+    for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+      names.emplace_back(at<char>(nameRvas[i]));
+    EXPECT_EQ(exports->NumberOfFunctions, exports->NumberOfNames)
+        << "exports by ordinal only";
     return names;
   }
 
@@ -120,7 +122,8 @@ protected:
 TEST_F(VersionResource, CarriesVersion3000ForFileAndProduct) {
   VS_FIXEDFILEINFO* info = nullptr;
   UINT length = 0;
-  ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length));
+  ASSERT_TRUE(
+      VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length));
   EXPECT_EQ(info->dwSignature, 0xFEEF04BDU);
   EXPECT_EQ(info->dwFileVersionMS, MAKELONG(0, 3));
   EXPECT_EQ(info->dwFileVersionLS, 0U);
