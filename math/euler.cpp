@@ -14,9 +14,13 @@ Vec3 scaled(const Vec3& v, float factor) {
   return {v.x * factor, v.y * factor, v.z * factor};
 }
 
-Vec3 minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 minus(const Vec3& a, const Vec3& b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
 
-Vec3 negated(const Vec3& v) { return {-v.x, -v.y, -v.z}; }
+Vec3 negated(const Vec3& v) {
+  return {-v.x, -v.y, -v.z};
+}
 
 }  // namespace
 

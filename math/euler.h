@@ -39,7 +39,7 @@ Quaternion matrixToQuat(const Matrix4& m);
 // rotation turned by (newDegrees - appliedDegrees) about axis, the increment
 // multiplied on the left and the result normalised. A null axis only
 // renormalises the rotation.
-Quaternion applyAxisDelta(const Quaternion& rotation, const Vec3* axis,
-                          float newDegrees, float appliedDegrees);
+Quaternion applyAxisDelta(const Quaternion& rotation, const Vec3* axis, float newDegrees,
+                          float appliedDegrees);
 
 }  // namespace jolvent

@@ -76,8 +76,7 @@ Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
   return m;
 }
 
-float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1,
-                       int c2) {
+float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1, int c2) {
   const float a00 = m.at(r0, c0);
   const float a01 = m.at(r0, c1);
   const float a02 = m.at(r0, c2);

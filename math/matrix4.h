@@ -21,7 +21,7 @@ inline constexpr Matrix4 identityMatrix{{1.0F, 0.0F, 0.0F, 0.0F,  //
                                          0.0F, 0.0F, 0.0F, 1.0F}};
 
 // Rotation matrix of q; q need not be of unit length (each element is divided
-// by the squared norm), but must not be all zero.
+// by the squared norm). An all-zero q gives the identity.
 Matrix4 quatToMatrix(const Quaternion& q);
 
 // Rotation about axis by the angle whose cosine and sine are given. The axis
@@ -29,8 +29,7 @@ Matrix4 quatToMatrix(const Quaternion& q);
 Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine);
 
 // Determinant of the 3x3 minor picked by three row and three column indices.
-float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1,
-                       int c2);
+float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1, int c2);
 
 // Inverse of an affine matrix (fourth column 0, 0, 0, 1). A matrix whose
 // upper-left 3x3 block is singular is returned unchanged.

@@ -18,7 +18,9 @@ Quaternion normalized(float w, float x, float y, float z) {
 
 }  // namespace
 
-Quaternion quatNormalize(const Quaternion& q) { return normalized(q.w, q.x, q.y, q.z); }
+Quaternion quatNormalize(const Quaternion& q) {
+  return normalized(q.w, q.x, q.y, q.z);
+}
 
 Quaternion quatMultiply(const Quaternion& a, const Quaternion& b) {
   const float w = a.w * b.w - (a.x * b.x + a.y * b.y + a.z * b.z);

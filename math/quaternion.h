@@ -15,7 +15,7 @@ struct Quaternion {
 };
 
 // Unit-length copy of q. The reciprocal of the norm is taken in double
-// precision; q must not be all zero.
+// precision. An all-zero q gives the identity.
 Quaternion quatNormalize(const Quaternion& q);
 
 // Hamilton product a * b (a on the left), normalised like quatNormalize.
