@@ -1,0 +1,31 @@
+#include "standin_host/app.h"
+
+#include "standin_host/edit_bracket.h"
+#include "standin_host/scene.h"
+
+namespace jolvent::standin {
+
+StandInApp::StandInApp(HostContext& context, StandInScene& scene, EditBracket& bracket)
+    : Counted(context, "HostApp", ""), scene_(scene), bracket_(bracket) {}
+
+bool StandInApp::isJapaneseUi(Reserved reserved) {
+  context_.enter("HostApp::isJapaneseUi", "", reserved);
+  return japaneseUi_;
+}
+
+Scene* StandInApp::currentScene(Reserved reserved) {
+  context_.enter("HostApp::currentScene", "", reserved);
+  return sceneOpen_ ? scene_.handOut() : nullptr;
+}
+
+bool StandInApp::isRecordingMotion(Reserved reserved) {
+  context_.enter("HostApp::isRecordingMotion", "", reserved);
+  return recordingMotion_;
+}
+
+EditWindow* StandInApp::editWindow(Reserved reserved) {
+  context_.enter("HostApp::editWindow", "", reserved);
+  return bracket_.window().handOut();
+}
+
+}  // namespace jolvent::standin

@@ -1,0 +1,407 @@
+#include "standin_host/scene.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <stdexcept>
+
+#include "standin_host/motion.h"
+#include "standin_host/shape_objects.h"
+#include "standin_host/text.h"
+
+namespace jolvent::standin {
+
+namespace {
+
+// Handles are far above 32 bits, so a handle cut to 32 bits names nothing.
+constexpr ShapeHandle kFirstHandle = 0x4A4F4C0000000100ULL;
+constexpr ShapeHandle kHandleStep = 0x10;
+// Creation targets differ from handles, so one cannot pass for the other.
+constexpr ShapeHandle kTargetTag = 0x0000A5A500000000ULL;
+static_assert(sizeof(CreationTarget) == sizeof(ShapeHandle));
+
+HWND defaultMainWindow() {
+#ifdef _WIN32
+  // A real window, so owned windows can be created under Wine.
+  return GetDesktopWindow();
+#else
+  return reinterpret_cast<HWND>(std::uintptr_t{0x00010010});
+#endif
+}
+
+void appendInOrder(const Shape& from, std::vector<Shape*>& out) {
+  for (Shape* child : from.children()) {
+    out.push_back(child);
+    appendInOrder(*child, out);
+  }
+}
+
+void markSubtreeRemoved(Shape& shape) {
+  shape.markRemoved();
+  for (Shape* child : shape.children()) markSubtreeRemoved(*child);
+}
+
+std::string describeShape(const Shape& shape) {
+  std::string text = shape.name();
+  if (shape.isLine()) {
+    text += " [line, " + std::to_string(shape.points().size()) + " points]";
+  } else if (shape.isBallJoint()) {
+    text += " [ball joint, part type " + std::to_string(shape.partType()) + "]";
+  } else {
+    text += " [part type " + std::to_string(shape.partType()) + "]";
+  }
+  return text;
+}
+
+void describeSubtree(const Shape& shape, int depth, std::string& out) {
+  out +=
+      std::string(static_cast<std::size_t>(2 * depth), ' ') + describeShape(shape) + "\n";
+  for (const Shape* child : shape.children()) describeSubtree(*child, depth + 1, out);
+}
+
+}  // namespace
+
+StandInScene::StandInScene(HostContext& context)
+    : Counted(context, "Scene", ""),
+      nextHandle_(kFirstHandle),
+      mainWindow_(defaultMainWindow()),
+      motionContainer_(std::make_unique<MotionContainerObject>(context, *this)) {
+  root_ = &create(ShapeKind::part, "(root)", nullptr);
+  creationParent_ = root_;
+}
+
+StandInScene::~StandInScene() = default;
+
+// Scene operations
+
+HWND StandInScene::mainWindow(Reserved reserved) {
+  context_.enter("Scene::mainWindow", "", reserved);
+  return mainWindow_;
+}
+
+void StandInScene::updateViews(Reserved reserved) {
+  context_.enter("Scene::updateViews", "", reserved);
+  ++updateViewsCount_;
+}
+
+LineBuilder* StandInScene::beginLine(const char* name, int zero, Reserved reserved) {
+  context_.enter("Scene::beginLine", name != nullptr ? name : "(null)", reserved);
+  context_.protocol.expectZero("Scene::beginLine", "second argument", zero);
+  if (name == nullptr) context_.protocol.violation("Scene::beginLine: null name");
+  if (openLine_ != nullptr) {
+    context_.protocol.violation("Scene::beginLine: line " + openLine_->name() +
+                                " is still open");
+  }
+  Shape& line = create(ShapeKind::line, name != nullptr ? name : "", &placeForNewShape());
+  openLine_ = &line;
+  return line.lineBuilder();
+}
+
+void StandInScene::appendPoint(const Vec3* position, const Vec3* a, const Vec3* b,
+                               const Vec3* c, const Vec3* d, Reserved reserved) {
+  context_.enter("Scene::appendPoint",
+                 position != nullptr ? formatVec3(*position) : "(null)", reserved);
+  const Vec3* copies[4] = {a, b, c, d};
+  if (position == nullptr) {
+    context_.protocol.violation("Scene::appendPoint: null position");
+    return;
+  }
+  for (const Vec3* copy : copies) {
+    if (copy == nullptr || copy->x != position->x || copy->y != position->y ||
+        copy->z != position->z) {
+      context_.protocol.violation(
+          "Scene::appendPoint: the five positions are not all the same point");
+      break;
+    }
+  }
+  if (openLine_ == nullptr) {
+    context_.protocol.violation("Scene::appendPoint: no line is open");
+    return;
+  }
+  openLine_->appendPoint(*position);
+}
+
+void StandInScene::endLine(Reserved reserved) {
+  context_.enter("Scene::endLine", "", reserved);
+  if (openLine_ == nullptr) {
+    context_.protocol.violation("Scene::endLine: no line is open");
+    return;
+  }
+  openLine_ = nullptr;
+}
+
+PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
+  context_.enter("Scene::beginPart", name != nullptr ? name : "(null)", reserved);
+  if (name == nullptr) context_.protocol.violation("Scene::beginPart: null name");
+  if (openLine_ != nullptr) {
+    context_.protocol.violation("Scene::beginPart: line " + openLine_->name() +
+                                " is still open");
+  }
+  Shape& part = create(ShapeKind::part, name != nullptr ? name : "", &placeForNewShape());
+  openParts_.push_back(&part);
+  return part.partBuilder();
+}
+
+void StandInScene::endPart(Reserved reserved) {
+  context_.enter("Scene::endPart", "", reserved);
+  if (openLine_ != nullptr) {
+    context_.protocol.violation("Scene::endPart: line " + openLine_->name() +
+                                " is still open");
+  }
+  if (openParts_.empty()) {
+    context_.protocol.violation("Scene::endPart: no part is open");
+    return;
+  }
+  openParts_.pop_back();
+}
+
+int StandInScene::activeShapeCount(Reserved reserved) {
+  context_.enter("Scene::activeShapeCount", "", reserved);
+  return static_cast<int>(selection_.size());
+}
+
+MotionContainer* StandInScene::motionContainer(int zero, Reserved reserved) {
+  context_.enter("Scene::motionContainer", "", reserved);
+  context_.protocol.expectZero("Scene::motionContainer", "first argument", zero);
+  return motionContainer_->handOut();
+}
+
+float StandInScene::guideScale(Reserved reserved) {
+  context_.enter("Scene::guideScale", "", reserved);
+  return guideScale_;
+}
+
+shape_class* StandInScene::shapeByHandle(ShapeHandle handle, Reserved reserved) {
+  context_.enter("Scene::shapeByHandle", describeHandle(handle), reserved);
+  Shape* shape = shapeWithHandle(handle);
+  return isLive(shape) ? shape->asShapeClass() : nullptr;
+}
+
+shape_class* StandInScene::activeShape(int zero, Reserved reserved) {
+  context_.enter("Scene::activeShape", "", reserved);
+  context_.protocol.expectZero("Scene::activeShape", "first argument", zero);
+  Shape* shape = activeShapeModel();
+  return shape != nullptr ? shape->asShapeClass() : nullptr;
+}
+
+shape_class* StandInScene::findShapeByName(const char* name, bool* flag) {
+  context_.enterUnreserved("Scene::findShapeByName", name != nullptr ? name : "(null)");
+  if (flag != nullptr) {
+    *flag = false;
+  } else {
+    context_.protocol.violation("Scene::findShapeByName: null flag");
+  }
+  if (name == nullptr) {
+    context_.protocol.violation("Scene::findShapeByName: null name");
+    return nullptr;
+  }
+  Shape* shape = findByName(name);
+  return shape != nullptr ? shape->asShapeClass() : nullptr;
+}
+
+void StandInScene::setCreationParent(CreationTarget target, Reserved reserved) {
+  const ShapeHandle handle = static_cast<ShapeHandle>(target) ^ kTargetTag;
+  Shape* shape = shapeWithHandle(handle);
+  context_.enter("Scene::setCreationParent",
+                 shape != nullptr ? describeHandle(handle) : describeHandle(target),
+                 reserved);
+  if (!isLive(shape) || !shape->isPart()) {
+    context_.protocol.violation(
+        "Scene::setCreationParent: the value names no part in the scene");
+    creationParent_ = root_;
+    return;
+  }
+  creationParent_ = shape;
+}
+
+bool StandInScene::isValidHandle(ShapeHandle handle, Reserved reserved) {
+  context_.enter("Scene::isValidHandle", describeHandle(handle), reserved);
+  return isLive(shapeWithHandle(handle));
+}
+
+void StandInScene::setActiveShapes(int count, shape_class* const* shapes,
+                                   Reserved reserved) {
+  std::string details = std::to_string(count);
+  for (int i = 0; shapes != nullptr && i < count; ++i) {
+    const Shape* shape = shapeFor(shapes[i]);
+    details += " " + (shape != nullptr ? shape->name() : std::string("(unknown)"));
+  }
+  context_.enter("Scene::setActiveShapes", details, reserved);
+  if (count < 0 || (count > 0 && shapes == nullptr)) {
+    context_.protocol.violation("Scene::setActiveShapes: " + std::to_string(count) +
+                                " shapes from a " +
+                                (shapes == nullptr ? "null" : "non-null") + " array");
+    count = 0;
+  }
+  std::vector<Shape*> chosen;
+  for (int i = 0; i < count; ++i) {
+    Shape* shape = shapeFor(shapes[i]);
+    if (shape == nullptr) {
+      context_.protocol.violation("Scene::setActiveShapes: entry " + std::to_string(i) +
+                                  " is not a shape of this host");
+    } else if (shape->isRemoved()) {
+      context_.protocol.violation("Scene::setActiveShapes: " + shape->name() +
+                                  " is no longer in the scene");
+    } else {
+      chosen.push_back(shape);
+    }
+  }
+  selection_ = std::move(chosen);
+  if (activeShapesHook_) activeShapesHook_();
+}
+
+bool StandInScene::isMotionMode(Reserved reserved) {
+  context_.enter("Scene::isMotionMode", "", reserved);
+  return motionMode_;
+}
+
+// Building
+
+Shape& StandInScene::create(ShapeKind kind, std::string name, Shape* parent) {
+  const ShapeHandle handle = nextHandle_;
+  nextHandle_ += kHandleStep;
+  Shape& shape = *shapes_.emplace_back(
+      std::make_unique<Shape>(*this, kind, std::move(name), handle));
+  byHandle_[handle] = &shape;
+  byObject_[shape.asShapeClass()] = &shape;
+  if (parent != nullptr) parent->attachChild(shape);
+  return shape;
+}
+
+Shape& StandInScene::parentForHelper(Shape* parent) const {
+  if (parent == nullptr) return *root_;
+  if (!parent->isPart() || parent->isRemoved() || &parent->scene() != this) {
+    throw std::invalid_argument("stand-in scene: " + parent->name() +
+                                " cannot take new shapes");
+  }
+  return *parent;
+}
+
+Shape& StandInScene::placeForNewShape() const {
+  if (!openParts_.empty()) return *openParts_.back();
+  return *creationParent_;
+}
+
+Shape& StandInScene::addPart(std::string name, Shape* parent) {
+  return create(ShapeKind::part, std::move(name), &parentForHelper(parent));
+}
+
+Shape& StandInScene::addBallJoint(std::string name, Shape* parent, const Vec3& centre,
+                                  const Quaternion& rotation) {
+  Shape& joint = addPart(std::move(name), parent);
+  joint.setBallJoint(true)
+      .setPartType(kBallJointPartType)
+      .setCentre(centre)
+      .setRotation(rotation);
+  return joint;
+}
+
+Shape& StandInScene::addValuedJoint(std::string name, int kind, float value,
+                                    float minimum, float maximum, float defaultValue,
+                                    Shape* parent) {
+  Shape& joint = addPart(std::move(name), parent);
+  joint.setPartType(kind)
+      .setValue(value)
+      .setMinimum(minimum)
+      .setMaximum(maximum)
+      .setDefaultValue(defaultValue);
+  return joint;
+}
+
+Shape& StandInScene::addLine(std::string name, std::vector<Vec3> points, Shape* parent) {
+  Shape& line = create(ShapeKind::line, std::move(name), &parentForHelper(parent));
+  for (const Vec3& point : points) line.appendPoint(point);
+  return line;
+}
+
+void StandInScene::select(const std::vector<Shape*>& shapes) {
+  for (const Shape* shape : shapes) {
+    if (!isLive(shape) || &shape->scene() != this) {
+      throw std::invalid_argument(
+          "stand-in scene: only shapes in the scene can be selected");
+    }
+  }
+  selection_ = shapes;
+}
+
+Shape* StandInScene::activeShapeModel() const {
+  if (!selection_.empty()) return selection_.front();
+  return emptySelection_ == EmptySelection::root ? root_ : nullptr;
+}
+
+// Looking up
+
+Shape* StandInScene::findByName(std::string_view name) const {
+  for (Shape* shape : shapesInOrder()) {
+    if (shape->name() == name) return shape;
+  }
+  return nullptr;
+}
+
+std::vector<Shape*> StandInScene::findAllByName(std::string_view name) const {
+  std::vector<Shape*> found;
+  for (Shape* shape : shapesInOrder()) {
+    if (shape->name() == name) found.push_back(shape);
+  }
+  return found;
+}
+
+Shape* StandInScene::shapeFor(const shape_class* object) const {
+  const auto it = byObject_.find(object);
+  return it != byObject_.end() ? it->second : nullptr;
+}
+
+Shape* StandInScene::shapeWithHandle(ShapeHandle handle) const {
+  const auto it = byHandle_.find(handle);
+  return it != byHandle_.end() ? it->second : nullptr;
+}
+
+std::vector<Shape*> StandInScene::shapesInOrder() const {
+  std::vector<Shape*> shapes;
+  appendInOrder(*root_, shapes);
+  return shapes;
+}
+
+std::string StandInScene::describeTree() const {
+  std::string text;
+  describeSubtree(*root_, 0, text);
+  return text;
+}
+
+std::string StandInScene::describeHandle(ShapeHandle handle) const {
+  if (const Shape* shape = shapeWithHandle(handle)) {
+    return shape->isRemoved() ? shape->name() + " (removed)" : shape->name();
+  }
+  char text[24];
+  std::snprintf(text, sizeof text, "0x%" PRIx64, static_cast<std::uint64_t>(handle));
+  return text;
+}
+
+// For the shape objects
+
+CreationTarget StandInScene::targetOf(const Shape& shape) const {
+  return static_cast<CreationTarget>(shape.handle() ^ kTargetTag);
+}
+
+void StandInScene::removeShape(Shape& shape) {
+  if (&shape == root_) {
+    context_.protocol.violation("shape_class::remove: the root cannot be removed");
+    return;
+  }
+  if (shape.isRemoved()) {
+    context_.protocol.violation("shape_class::remove: " + shape.name() +
+                                " was already removed");
+    return;
+  }
+  shape.parent()->detachChild(shape);
+  markSubtreeRemoved(shape);
+  std::erase_if(selection_, [](const Shape* s) { return s->isRemoved(); });
+  std::erase_if(openParts_, [](const Shape* s) { return s->isRemoved(); });
+  if (openLine_ != nullptr && openLine_->isRemoved()) openLine_ = nullptr;
+  if (creationParent_->isRemoved()) creationParent_ = root_;
+}
+
+void StandInScene::jointChanged(Shape& shape) {
+  if (jointChangedHook_) jointChangedHook_(shape);
+}
+
+}  // namespace jolvent::standin

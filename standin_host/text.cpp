@@ -1,0 +1,33 @@
+#include "standin_host/text.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace jolvent::standin {
+
+std::string formatNumber(float value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string formatVec3(const Vec3& v) {
+  return formatNumber(v.x) + " " + formatNumber(v.y) + " " + formatNumber(v.z);
+}
+
+std::string formatQuaternion(const Quaternion& q) {
+  return formatNumber(q.w) + " " + formatNumber(q.x) + " " + formatNumber(q.y) + " " +
+         formatNumber(q.z);
+}
+
+std::string formatUuid(const UuidRecord& uuid) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%08lx-%08lx-%08lx-%08lx",
+                static_cast<unsigned long>(uuid.words[0]),
+                static_cast<unsigned long>(uuid.words[1]),
+                static_cast<unsigned long>(uuid.words[2]),
+                static_cast<unsigned long>(uuid.words[3]));
+  return buffer;
+}
+
+}  // namespace jolvent::standin

@@ -1,0 +1,21 @@
+// How numbers and records are written in the journal and in listings.
+#pragma once
+
+#include <string>
+
+#include "host/uuid_record.h"
+#include "math/quaternion.h"
+#include "math/vec3.h"
+
+namespace jolvent::standin {
+
+// Shortest text that reads back to the same float: "10", "0.5", "-0".
+std::string formatNumber(float value);
+// "x y z".
+std::string formatVec3(const Vec3& v);
+// "w x y z".
+std::string formatQuaternion(const Quaternion& q);
+// The four words in hexadecimal: "7ee80734-beb64c23-a233273e-be61b210".
+std::string formatUuid(const UuidRecord& uuid);
+
+}  // namespace jolvent::standin
