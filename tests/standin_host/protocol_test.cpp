@@ -1,0 +1,118 @@
+// Protocol checks: arguments the plug-in must pass as 0, out-pointers, and the
+// order of the builder calls.
+#include "standin_host/protocol.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "host/host_ref.h"
+#include "host/motion.h"
+#include "host/scene.h"
+#include "host/shape.h"
+#include "standin_host/standin_host.h"
+
+namespace jolvent::standin {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+struct Fixture {
+  StandInHost host;
+  StandInScene& scene = host.scene();
+  Shape& joint = scene.addBallJoint("joint1");
+};
+
+struct Case {
+  const char* title;
+  std::function<void(Fixture&)> call;
+  const char* violation;
+};
+
+TEST(ProtocolTest, BreachesAreRecorded) {
+  const Vec3 p{1, 2, 3};
+  const Vec3 q{1, 2, 4};
+  const Case cases[] = {
+      {"trailing argument", [](Fixture& f) { f.scene.guideScale(7); },
+       "Scene::guideScale: trailing argument was 7, expected 0"},
+      {"beginLine's zero",
+       [](Fixture& f) {
+         f.scene.beginLine("l", 1, 0);
+         f.scene.endLine(0);
+       },
+       "Scene::beginLine: second argument was 1, expected 0"},
+      {"motionContainer's zero",
+       [](Fixture& f) {
+         auto container = HostRef<MotionContainer>::adopt(f.scene.motionContainer(2, 0));
+       },
+       "Scene::motionContainer: first argument was 2, expected 0"},
+      {"activeShape's zero", [](Fixture& f) { f.scene.activeShape(3, 0); },
+       "Scene::activeShape: first argument was 3, expected 0"},
+      {"setPartOption's zero",
+       [](Fixture& f) { f.joint.asPartClass()->setPartOption(4, 0); },
+       "part_class::setPartOption: option was 4, expected 0"},
+      {"a shape operation's trailing argument",
+       [](Fixture& f) { f.joint.asShapeClass()->name(-1); },
+       "shape_class::name: trailing argument was -1, expected 0"},
+      {"findShapeByName without a flag",
+       [](Fixture& f) { f.scene.findShapeByName("joint1", nullptr); },
+       "Scene::findShapeByName: null flag"},
+      {"five different positions",
+       [p, q](Fixture& f) {
+         f.scene.beginLine("l", 0, 0);
+         f.scene.appendPoint(&p, &p, &q, &p, &p, 0);
+         f.scene.endLine(0);
+       },
+       "Scene::appendPoint: the five positions are not all the same point"},
+      {"a point with no line open",
+       [p](Fixture& f) { f.scene.appendPoint(&p, &p, &p, &p, &p, 0); },
+       "Scene::appendPoint: no line is open"},
+      {"endLine with no line open", [](Fixture& f) { f.scene.endLine(0); },
+       "Scene::endLine: no line is open"},
+      {"endPart with no part open", [](Fixture& f) { f.scene.endPart(0); },
+       "Scene::endPart: no part is open"},
+      {"a line begun inside an open line",
+       [](Fixture& f) {
+         f.scene.beginLine("first", 0, 0);
+         f.scene.beginLine("second", 0, 0);
+         f.scene.endLine(0);
+       },
+       "Scene::beginLine: line first is still open"},
+      {"a handle where a creation target belongs",
+       [](Fixture& f) { f.scene.setCreationParent(f.joint.handle(), 0); },
+       "Scene::setCreationParent: the value names no part in the scene"},
+      {"a null out-pointer",
+       [](Fixture& f) { f.joint.asPartClass()->worldMatrix(nullptr, 0); },
+       "part_class::worldMatrix: null output"},
+      {"a null creation identifier",
+       [](Fixture& f) {
+         const UuidRecord key{};
+         auto stream = HostRef<Stream>::adopt(
+             f.joint.asShapeClass()->createStream(key, &key, nullptr, &key, 0));
+       },
+       "shape_class::createStream: identifier 2 is null"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.title);
+    Fixture f;
+    c.call(f);
+    EXPECT_THAT(f.host.protocolViolations(), ElementsAre(c.violation));
+    EXPECT_EQ(f.host.outstandingReferences(), 0);
+  }
+}
+
+TEST(ProtocolTest, UnclosedBuildersShowInProblems) {
+  Fixture f;
+  f.scene.beginPart("#Jolvent_Guide", 0);
+  f.scene.beginLine("G_Yaw", 0, 0);
+  EXPECT_THAT(f.host.protocolViolations(), IsEmpty());
+  EXPECT_EQ(f.host.problems(),
+            "a line was left open\n"
+            "part #Jolvent_Guide was left open\n");
+}
+
+}  // namespace
+}  // namespace jolvent::standin
