@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "standin_host/operations.h"
+#include "standin_host/text.h"
 
 namespace jolvent::standin {
 
@@ -12,10 +13,10 @@ void FaultPlan::failNext(std::string_view operation, std::string text) {
 
 void FaultPlan::failOnCall(std::string_view operation, int nth, std::string text) {
   if (!isKnownOperation(operation)) {
-    throw std::invalid_argument("no host operation named " + std::string(operation));
+    throw std::invalid_argument(concat({"no host operation named ", operation}));
   }
   if (nth < 1) throw std::invalid_argument("failOnCall counts calls from 1");
-  if (text.empty()) text = "stand-in host: injected failure in " + std::string(operation);
+  if (text.empty()) text = concat({"stand-in host: injected failure in ", operation});
   armed_.push_back({std::string(operation), nth, std::move(text)});
 }
 

@@ -6,6 +6,7 @@
 #include "standin_host/app.h"
 #include "standin_host/scene.h"
 #include "standin_host/shape.h"
+#include "standin_host/text.h"
 
 namespace jolvent::standin {
 
@@ -45,9 +46,11 @@ std::vector<shape_class*> Notifier::objectsOf(const std::vector<Shape*>& shapes)
 }
 
 void Notifier::journal(const char* notice, const std::vector<Shape*>& shapes) {
-  std::string entry =
-      std::string("Notice::") + notice + " " + std::to_string(shapes.size());
-  for (const Shape* shape : shapes) entry += " " + shape->name();
+  std::string entry = concat({"Notice::", notice, " ", std::to_string(shapes.size())});
+  for (const Shape* shape : shapes) {
+    entry += ' ';
+    entry += shape->name();
+  }
   context_.journal.record(std::move(entry));
 }
 

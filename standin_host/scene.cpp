@@ -43,11 +43,11 @@ void markSubtreeRemoved(Shape& shape) {
 std::string describeShape(const Shape& shape) {
   std::string text = shape.name();
   if (shape.isLine()) {
-    text += " [line, " + std::to_string(shape.points().size()) + " points]";
+    text += concat({" [line, ", std::to_string(shape.points().size()), " points]"});
   } else if (shape.isBallJoint()) {
-    text += " [ball joint, part type " + std::to_string(shape.partType()) + "]";
+    text += concat({" [ball joint, part type ", std::to_string(shape.partType()), "]"});
   } else {
-    text += " [part type " + std::to_string(shape.partType()) + "]";
+    text += concat({" [part type ", std::to_string(shape.partType()), "]"});
   }
   return text;
 }
@@ -88,8 +88,8 @@ LineBuilder* StandInScene::beginLine(const char* name, int zero, Reserved reserv
   context_.protocol.expectZero("Scene::beginLine", "second argument", zero);
   if (name == nullptr) context_.protocol.violation("Scene::beginLine: null name");
   if (openLine_ != nullptr) {
-    context_.protocol.violation("Scene::beginLine: line " + openLine_->name() +
-                                " is still open");
+    context_.protocol.violation(
+        concat({"Scene::beginLine: line ", openLine_->name(), " is still open"}));
   }
   Shape& line = create(ShapeKind::line, name != nullptr ? name : "", &placeForNewShape());
   openLine_ = &line;
@@ -133,8 +133,8 @@ PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
   context_.enter("Scene::beginPart", name != nullptr ? name : "(null)", reserved);
   if (name == nullptr) context_.protocol.violation("Scene::beginPart: null name");
   if (openLine_ != nullptr) {
-    context_.protocol.violation("Scene::beginPart: line " + openLine_->name() +
-                                " is still open");
+    context_.protocol.violation(
+        concat({"Scene::beginPart: line ", openLine_->name(), " is still open"}));
   }
   Shape& part = create(ShapeKind::part, name != nullptr ? name : "", &placeForNewShape());
   openParts_.push_back(&part);
@@ -144,8 +144,8 @@ PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
 void StandInScene::endPart(Reserved reserved) {
   context_.enter("Scene::endPart", "", reserved);
   if (openLine_ != nullptr) {
-    context_.protocol.violation("Scene::endPart: line " + openLine_->name() +
-                                " is still open");
+    context_.protocol.violation(
+        concat({"Scene::endPart: line ", openLine_->name(), " is still open"}));
   }
   if (openParts_.empty()) {
     context_.protocol.violation("Scene::endPart: no part is open");
@@ -223,24 +223,26 @@ void StandInScene::setActiveShapes(int count, shape_class* const* shapes,
   std::string details = std::to_string(count);
   for (int i = 0; shapes != nullptr && i < count; ++i) {
     const Shape* shape = shapeFor(shapes[i]);
-    details += " " + (shape != nullptr ? shape->name() : std::string("(unknown)"));
+    details += ' ';
+    details += shape != nullptr ? shape->name() : std::string("(unknown)");
   }
   context_.enter("Scene::setActiveShapes", details, reserved);
   if (count < 0 || (count > 0 && shapes == nullptr)) {
-    context_.protocol.violation("Scene::setActiveShapes: " + std::to_string(count) +
-                                " shapes from a " +
-                                (shapes == nullptr ? "null" : "non-null") + " array");
+    context_.protocol.violation(
+        concat({"Scene::setActiveShapes: ", std::to_string(count), " shapes from a ",
+                shapes == nullptr ? "null" : "non-null", " array"}));
     count = 0;
   }
   std::vector<Shape*> chosen;
   for (int i = 0; i < count; ++i) {
     Shape* shape = shapeFor(shapes[i]);
     if (shape == nullptr) {
-      context_.protocol.violation("Scene::setActiveShapes: entry " + std::to_string(i) +
-                                  " is not a shape of this host");
+      context_.protocol.violation(
+          concat({"Scene::setActiveShapes: entry ", std::to_string(i),
+                  " is not a shape of this host"}));
     } else if (shape->isRemoved()) {
-      context_.protocol.violation("Scene::setActiveShapes: " + shape->name() +
-                                  " is no longer in the scene");
+      context_.protocol.violation(concat(
+          {"Scene::setActiveShapes: ", shape->name(), " is no longer in the scene"}));
     } else {
       chosen.push_back(shape);
     }
@@ -270,8 +272,8 @@ Shape& StandInScene::create(ShapeKind kind, std::string name, Shape* parent) {
 Shape& StandInScene::parentForHelper(Shape* parent) const {
   if (parent == nullptr) return *root_;
   if (!parent->isPart() || parent->isRemoved() || &parent->scene() != this) {
-    throw std::invalid_argument("stand-in scene: " + parent->name() +
-                                " cannot take new shapes");
+    throw std::invalid_argument(
+        concat({"stand-in scene: ", parent->name(), " cannot take new shapes"}));
   }
   return *parent;
 }
@@ -388,8 +390,8 @@ void StandInScene::removeShape(Shape& shape) {
     return;
   }
   if (shape.isRemoved()) {
-    context_.protocol.violation("shape_class::remove: " + shape.name() +
-                                " was already removed");
+    context_.protocol.violation(
+        concat({"shape_class::remove: ", shape.name(), " was already removed"}));
     return;
   }
   shape.parent()->detachChild(shape);

@@ -74,8 +74,8 @@ template <class Interface>
 void ShapeObject<Interface>::updateParent(Reserved reserved) {
   this->context_.enter("shape_class::updateParent", shape_.name(), reserved);
   if (shape_.isRemoved()) {
-    this->context_.protocol.violation("shape_class::updateParent: " + shape_.name() +
-                                      " is no longer in the scene");
+    this->context_.protocol.violation(concat(
+        {"shape_class::updateParent: ", shape_.name(), " is no longer in the scene"}));
   }
   shape_.countUpdateParent();
 }
@@ -176,9 +176,9 @@ LineObject::LineObject(HostContext& context, Shape& shape)
 
 void LineObject::setLineColor(const float* rgb, Reserved reserved) {
   std::string details = shape_.name();
-  if (rgb != nullptr) {
-    details += " " + formatNumber(rgb[0]) + " " + formatNumber(rgb[1]) + " " +
-               formatNumber(rgb[2]);
+  for (int i = 0; rgb != nullptr && i < 3; ++i) {
+    details += ' ';
+    details += formatNumber(rgb[i]);
   }
   context_.enter("line_class::setLineColor", details, reserved);
   if (rgb == nullptr) {

@@ -1,5 +1,7 @@
 #include "standin_host/standin_host.h"
 
+#include "standin_host/text.h"
+
 namespace jolvent::standin {
 
 StandInHost::StandInHost()
@@ -13,13 +15,13 @@ StandInHost::~StandInHost() = default;
 std::string StandInHost::problems() const {
   std::string text;
   const std::string outstanding = context_.accounting.outstandingListing();
-  if (!outstanding.empty()) text += "references outstanding:\n" + outstanding;
+  if (!outstanding.empty()) text += concat({"references outstanding:\n", outstanding});
   for (const std::string& violation : context_.protocol.violations()) {
-    text += "protocol: " + violation + "\n";
+    text += concat({"protocol: ", violation, "\n"});
   }
   if (scene_.lineOpen()) text += "a line was left open\n";
   for (const Shape* part : scene_.openParts()) {
-    text += "part " + part->name() + " was left open\n";
+    text += concat({"part ", part->name(), " was left open\n"});
   }
   return text;
 }

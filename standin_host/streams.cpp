@@ -21,8 +21,8 @@ std::string StreamObject::operationDetails(const std::string& rest) const {
 }
 
 void StreamObject::readFloat(float* out, Reserved reserved) {
-  context_.enter("Stream::readFloat", operationDetails("@" + std::to_string(position_)),
-                 reserved);
+  context_.enter("Stream::readFloat",
+                 operationDetails(concat({"@", std::to_string(position_)})), reserved);
   if (out == nullptr) {
     context_.protocol.violation("Stream::readFloat: null output");
     return;

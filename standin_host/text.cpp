@@ -11,6 +11,12 @@ std::string formatNumber(float value) {
   return std::string(buffer, result.ptr);
 }
 
+std::string concat(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (std::string_view piece : pieces) text += piece;
+  return text;
+}
+
 std::string formatVec3(const Vec3& v) {
   return formatNumber(v.x) + " " + formatNumber(v.y) + " " + formatNumber(v.z);
 }

@@ -1,7 +1,9 @@
 // How numbers and records are written in the journal and in listings.
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "host/uuid_record.h"
 #include "math/quaternion.h"
@@ -11,6 +13,9 @@ namespace jolvent::standin {
 
 // Shortest text that reads back to the same float: "10", "0.5", "-0".
 std::string formatNumber(float value);
+// The pieces run together. Used instead of "text" + string chains, which
+// GCC 12 misreads as overlapping copies (-Wrestrict) when optimising.
+std::string concat(std::initializer_list<std::string_view> pieces);
 // "x y z".
 std::string formatVec3(const Vec3& v);
 // "w x y z".
