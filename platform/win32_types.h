@@ -7,9 +7,11 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+// windows.h first: the others build on it.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <unknwn.h>
-#include <windows.h>
 #else
 #include <cstdint>
 
