@@ -1,0 +1,279 @@
+// The module as a host meets it: loaded from the built file, every export
+// looked up by name, components created and driven through their tables.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "host/plugin_interface.h"
+#include "host/uuid_record.h"
+#include "plugin/identifiers.h"
+#include "plugin/module_info.h"
+#include "standin_host/standin_host.h"
+#include "tests/common/cp932.h"
+#include "tests/common/library.h"
+
+namespace jolvent {
+namespace {
+
+using HasInterfaceFn = int(const GUID*);
+using GetNameFn = const char*(const GUID*, int, HostApp*);
+using GetUuidFn = UuidRecord(const GUID*, int);
+using CreateInterfaceFn = void(const GUID*, int, unknown_interface**);
+using IsResidentFn = bool(const GUID*, int);
+using GetInfoFn = void(ModuleInfo*);
+using GetTextEncodingFn = int();
+
+constexpr UuidRecord kMainRecord{{0x7EE80734U, 0xBEB64C23U, 0xA233273EU, 0xBE61B210U}};
+constexpr UuidRecord kAttributeRecord{
+    {0xB172CE52U, 0x398B446AU, 0x862CD881U, 0x7C6AE356U}};
+constexpr UuidRecord kZeroRecord{};
+
+class Boundary : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    library = new test::Library(test::modulePath());
+    ASSERT_TRUE(library->loaded()) << test::modulePath() << ": " << library->error();
+    hasInterface = library->require<HasInterfaceFn>("has_interface");
+    getName = library->require<GetNameFn>("get_name");
+    getUuid = library->require<GetUuidFn>("get_uuid");
+    createInterface = library->require<CreateInterfaceFn>("create_interface");
+    isResident = library->require<IsResidentFn>("is_resident");
+    getInfo = library->require<GetInfoFn>("get_info");
+    getTextEncoding = library->require<GetTextEncodingFn>("get_text_encoding");
+  }
+  static void TearDownTestSuite() {
+    delete library;
+    library = nullptr;
+  }
+
+  void TearDown() override { EXPECT_EQ(host.outstandingReferences(), 0); }
+
+  HostApp* app() { return &host.app(); }
+
+  // A component created by the module; the test holds the host's reference.
+  template <class Interface>
+  Interface* create(const GUID& id, int index) {
+    unknown_interface* object = nullptr;
+    createInterface(&id, index, &object);
+    return dynamic_cast<Interface*>(object);
+  }
+
+  standin::StandInHost host;
+
+  static inline test::Library* library = nullptr;
+  static inline HasInterfaceFn* hasInterface = nullptr;
+  static inline GetNameFn* getName = nullptr;
+  static inline GetUuidFn* getUuid = nullptr;
+  static inline CreateInterfaceFn* createInterface = nullptr;
+  static inline IsResidentFn* isResident = nullptr;
+  static inline GetInfoFn* getInfo = nullptr;
+  static inline GetTextEncodingFn* getTextEncoding = nullptr;
+};
+
+// Each identifier that differs from the plug-in interface's in one byte.
+std::vector<GUID> nearMisses() {
+  std::vector<GUID> ids;
+  for (std::size_t byte = 0; byte < sizeof(GUID); ++byte) {
+    for (unsigned delta : {1U, 2U, 0x80U}) {
+      GUID id = PluginInterfaceId;
+      auto* bytes = reinterpret_cast<unsigned char*>(&id);
+      bytes[byte] = static_cast<unsigned char>(bytes[byte] ^ delta);
+      ids.push_back(id);
+    }
+  }
+  return ids;
+}
+
+TEST_F(Boundary, HasInterfaceCountsOneComponentForEachOfTheTwoIdentifiers) {
+  EXPECT_EQ(hasInterface(&PluginInterfaceId), 1);
+  EXPECT_EQ(hasInterface(&AttributeInterfaceId), 1);
+  for (const GUID& id : nearMisses()) {
+    const bool isAttribute = std::memcmp(&id, &AttributeInterfaceId, sizeof id) == 0;
+    EXPECT_EQ(hasInterface(&id), isAttribute ? 1 : 0);
+  }
+}
+
+TEST_F(Boundary, AnswersByIdentifierAndIndex) {
+  const GUID other = nearMisses().back();
+  const struct {
+    const GUID* id;
+    int index;
+    UuidRecord uuid;
+    bool resident;
+    bool creates;
+  } cases[] = {
+      {&PluginInterfaceId, 0, kMainRecord, true, true},
+      {&PluginInterfaceId, 1, kZeroRecord, false, false},
+      {&PluginInterfaceId, -1, kZeroRecord, false, false},
+      {&AttributeInterfaceId, 0, kAttributeRecord, false, true},
+      {&AttributeInterfaceId, 5, kAttributeRecord, false, true},
+      {&other, 0, kZeroRecord, false, false},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(testing::Message() << "index " << entry.index);
+    EXPECT_EQ(getUuid(entry.id, entry.index), entry.uuid);
+    EXPECT_EQ(isResident(entry.id, entry.index), entry.resident);
+
+    auto* const untouched = reinterpret_cast<unknown_interface*>(std::uintptr_t{0x5A5A});
+    unknown_interface* object = untouched;
+    createInterface(entry.id, entry.index, &object);
+    if (entry.creates) {
+      ASSERT_NE(object, untouched);
+      ASSERT_NE(object, nullptr);
+      EXPECT_EQ(object->Release(), 0U);
+    } else {
+      EXPECT_EQ(object, untouched);
+    }
+  }
+}
+
+TEST_F(Boundary, NamesTheComponentsInTheHostsLanguage) {
+  for (bool japanese : {false, true}) {
+    host.app().setJapaneseUi(japanese);
+    EXPECT_STREQ(getName(&PluginInterfaceId, 0, app()), "Jolvent...");
+    EXPECT_STREQ(
+        getName(&AttributeInterfaceId, 5, app()),
+        japanese ? test::cp932("Jolvent属性クリア").c_str() : "Clear Jolvent Attribute");
+    EXPECT_EQ(getName(&PluginInterfaceId, 1, app()), nullptr);
+    EXPECT_EQ(getName(&nearMisses().front(), 0, app()), nullptr);
+  }
+}
+
+TEST_F(Boundary, FillsTheInfoRecordButTheHostsField) {
+  ModuleInfo info{};
+  info.hostField = 0xDEADBEEFU;
+  getInfo(&info);
+  EXPECT_EQ(info.hostField, 0xDEADBEEFU);
+  EXPECT_EQ(info.number, 430196);
+  EXPECT_EQ(info.version[0], 3);
+  EXPECT_EQ(info.version[1], 0);
+  EXPECT_EQ(info.version[2], 0);
+  EXPECT_EQ(info.version[3], 0);
+  EXPECT_STREQ(info.name, "Jolvent10");
+  EXPECT_STREQ(info.author, "KELMARO");
+  EXPECT_STREQ(info.company, "KELMARO");
+  EXPECT_EQ(std::string(info.description),
+            test::cp932("ボールジョイントをスライダで操作するプラグイン"));
+  EXPECT_EQ(getTextEncoding(), 932);
+}
+
+TEST_F(Boundary, ComponentsCountTheirReferences) {
+  for (const GUID* id : {&PluginInterfaceId, &AttributeInterfaceId}) {
+    unknown_interface* object = nullptr;
+    createInterface(id, 0, &object);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->AddRef(), 2U);
+    EXPECT_EQ(object->AddRef(), 3U);
+    EXPECT_EQ(object->Release(), 2U);
+    EXPECT_EQ(object->Release(), 1U);
+    void* out = &out;
+    EXPECT_EQ(object->QueryInterface(PluginInterfaceId, &out), E_NOINTERFACE);
+    EXPECT_EQ(out, &out);
+    EXPECT_TRUE(object->isInterfaceAlive());
+    // The last release frees the object (the sanitizers watch for a leak).
+    EXPECT_EQ(object->Release(), 0U);
+  }
+}
+
+TEST_F(Boundary, ComponentsGiveTheirConstantAnswers) {
+  auto* main = create<plugin_interface>(PluginInterfaceId, 0);
+  auto* attribute = create<attribute_interface>(AttributeInterfaceId, 0);
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(attribute, nullptr);
+  for (plugin_interface* component : {main, static_cast<plugin_interface*>(attribute)}) {
+    EXPECT_EQ(component->interfaceNumber(), 430286);
+    EXPECT_EQ(component->echo(7, 11), 11);
+    EXPECT_EQ(component->secondIdentifier(), kZeroRecord);
+    bool flag = true;
+    EXPECT_TRUE(component->flagQuery(&flag));
+    EXPECT_FALSE(flag);
+    component->forwardedOperation(nullptr, nullptr, 3);
+  }
+  EXPECT_EQ(main->componentUuid(), kMainRecord);
+  EXPECT_EQ(attribute->componentUuid(), kAttributeRecord);
+  main->Release();
+  attribute->Release();
+}
+
+TEST_F(Boundary, ReservedOperationsThrowTheirInterfacesText) {
+  auto* attribute = create<attribute_interface>(AttributeInterfaceId, 0);
+  ASSERT_NE(attribute, nullptr);
+  const auto thrownText = [](auto call) -> std::string {
+    try {
+      call();
+    } catch (const char* text) {
+      return text;
+    }
+    return "<nothing thrown>";
+  };
+  EXPECT_EQ(thrownText([&] { attribute->reserved1(); }),
+            "invalid interface plugin_interface");
+  EXPECT_EQ(thrownText([&] { attribute->reserved8(); }),
+            "invalid interface plugin_interface");
+  EXPECT_EQ(thrownText([&] { attribute->attributeReserved1(); }),
+            "invalid interface attribute_interface");
+  EXPECT_EQ(thrownText([&] { attribute->attributeReserved8(); }),
+            "invalid interface attribute_interface");
+  attribute->Release();
+}
+
+TEST_F(Boundary, AttributeOperationsAnswerInTheirOrder) {
+  auto* attribute = create<attribute_interface>(AttributeInterfaceId, 0);
+  ASSERT_NE(attribute, nullptr);
+  EXPECT_FALSE(attribute->attributeQuery2());
+  EXPECT_FALSE(attribute->attributeQuery3());
+  const struct {
+    void (attribute_interface::*operation)(bool*);
+    bool result;
+  } flags[] = {{&attribute_interface::attributeFlag4, true},
+               {&attribute_interface::attributeFlag5, false},
+               {&attribute_interface::attributeFlag6, false},
+               {&attribute_interface::attributeFlag7, true},
+               {&attribute_interface::attributeFlag16, false},
+               {&attribute_interface::attributeFlag18, false}};
+  for (const auto& entry : flags) {
+    bool flag = !entry.result;
+    (attribute->*entry.operation)(&flag);
+    EXPECT_EQ(flag, entry.result);
+  }
+  EXPECT_EQ(attribute->attributeCount9(), 1);
+  EXPECT_EQ(attribute->attributeCount10(), 0);
+  const AttributeResult result = attribute->attributeResult11();
+  EXPECT_TRUE(result.flag);
+  EXPECT_EQ(result.value, 0);
+  EXPECT_EQ(attribute->attributeCount12(), 1);
+  EXPECT_EQ(attribute->attributeCount13(), 0);
+  EXPECT_EQ(attribute->attributeCount14(), 0);
+  EXPECT_EQ(attribute->attributeCount15(), 0);
+  EXPECT_FALSE(attribute->attributeQuery17());
+  EXPECT_FALSE(attribute->attributeQuery19());
+  attribute->Release();
+}
+
+TEST_F(Boundary, NoticesLeaveTheFlagToTheComponent) {
+  auto* main = create<plugin_interface>(PluginInterfaceId, 0);
+  auto* attribute = create<attribute_interface>(AttributeInterfaceId, 0);
+  ASSERT_NE(main, nullptr);
+  ASSERT_NE(attribute, nullptr);
+  // The main component's notices never write the flag; the attribute keeps
+  // the interface's default, which clears it. No scene: the panel is not shown.
+  const auto notices = [](plugin_interface* component, bool* flag) {
+    component->activeShapesNotice(flag, nullptr, 0, nullptr);
+    component->jointDropNotice(flag, nullptr);
+    component->refreshNotice(flag, nullptr);
+    component->sceneNotice(flag, nullptr);
+  };
+  bool mainFlag = true;
+  notices(main, &mainFlag);
+  EXPECT_TRUE(mainFlag);
+  bool attributeFlag = true;
+  notices(attribute, &attributeFlag);
+  EXPECT_FALSE(attributeFlag);
+  main->Release();
+  attribute->Release();
+}
+
+}  // namespace
+}  // namespace jolvent
