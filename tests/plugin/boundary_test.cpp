@@ -5,25 +5,19 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/plugin_interface.h"
 #include "host/uuid_record.h"
 #include "plugin/identifiers.h"
 #include "plugin/module_info.h"
+#include "standin_host/plugin_module.h"
 #include "standin_host/standin_host.h"
 #include "tests/common/cp932.h"
-#include "tests/common/library.h"
+#include "tests/common/module_path.h"
 
 namespace jolvent {
 namespace {
-
-using HasInterfaceFn = int(const GUID*);
-using GetNameFn = const char*(const GUID*, int, HostApp*);
-using GetUuidFn = UuidRecord(const GUID*, int);
-using CreateInterfaceFn = void(const GUID*, int, unknown_interface**);
-using IsResidentFn = bool(const GUID*, int);
-using GetInfoFn = void(ModuleInfo*);
-using GetTextEncodingFn = int();
 
 constexpr UuidRecord kMainRecord{{0x7EE80734U, 0xBEB64C23U, 0xA233273EU, 0xBE61B210U}};
 constexpr UuidRecord kAttributeRecord{
@@ -32,44 +26,27 @@ constexpr UuidRecord kZeroRecord{};
 
 class Boundary : public ::testing::Test {
 protected:
-  static void SetUpTestSuite() {
-    library = new test::Library(test::modulePath());
-    ASSERT_TRUE(library->loaded()) << test::modulePath() << ": " << library->error();
-    hasInterface = library->require<HasInterfaceFn>("has_interface");
-    getName = library->require<GetNameFn>("get_name");
-    getUuid = library->require<GetUuidFn>("get_uuid");
-    createInterface = library->require<CreateInterfaceFn>("create_interface");
-    isResident = library->require<IsResidentFn>("is_resident");
-    getInfo = library->require<GetInfoFn>("get_info");
-    getTextEncoding = library->require<GetTextEncodingFn>("get_text_encoding");
-  }
+  static void SetUpTestSuite() { module = new standin::PluginModule(test::modulePath()); }
   static void TearDownTestSuite() {
-    delete library;
-    library = nullptr;
+    delete module;
+    module = nullptr;
   }
 
-  void TearDown() override { EXPECT_EQ(host.outstandingReferences(), 0); }
+  void TearDown() override { EXPECT_EQ(host.problems(), ""); }
 
-  HostApp* app() { return &host.app(); }
+  HostApp* app() { return host.appInterface(); }
 
   // A component created by the module; the test holds the host's reference.
   template <class Interface>
   Interface* create(const GUID& id, int index) {
-    unknown_interface* object = nullptr;
-    createInterface(&id, index, &object);
-    return dynamic_cast<Interface*>(object);
+    return dynamic_cast<Interface*>(module->create(id, index));
   }
 
   standin::StandInHost host;
 
-  static inline test::Library* library = nullptr;
-  static inline HasInterfaceFn* hasInterface = nullptr;
-  static inline GetNameFn* getName = nullptr;
-  static inline GetUuidFn* getUuid = nullptr;
-  static inline CreateInterfaceFn* createInterface = nullptr;
-  static inline IsResidentFn* isResident = nullptr;
-  static inline GetInfoFn* getInfo = nullptr;
-  static inline GetTextEncodingFn* getTextEncoding = nullptr;
+  static const standin::PluginExports& exports() { return module->exports(); }
+
+  static inline standin::PluginModule* module = nullptr;
 };
 
 // Each identifier that differs from the plug-in interface's in one byte.
@@ -87,11 +64,11 @@ std::vector<GUID> nearMisses() {
 }
 
 TEST_F(Boundary, HasInterfaceCountsOneComponentForEachOfTheTwoIdentifiers) {
-  EXPECT_EQ(hasInterface(&PluginInterfaceId), 1);
-  EXPECT_EQ(hasInterface(&AttributeInterfaceId), 1);
+  EXPECT_EQ(exports().has_interface(&PluginInterfaceId), 1);
+  EXPECT_EQ(exports().has_interface(&AttributeInterfaceId), 1);
   for (const GUID& id : nearMisses()) {
     const bool isAttribute = std::memcmp(&id, &AttributeInterfaceId, sizeof id) == 0;
-    EXPECT_EQ(hasInterface(&id), isAttribute ? 1 : 0);
+    EXPECT_EQ(exports().has_interface(&id), isAttribute ? 1 : 0);
   }
 }
 
@@ -113,12 +90,12 @@ TEST_F(Boundary, AnswersByIdentifierAndIndex) {
   };
   for (const auto& entry : cases) {
     SCOPED_TRACE(testing::Message() << "index " << entry.index);
-    EXPECT_EQ(getUuid(entry.id, entry.index), entry.uuid);
-    EXPECT_EQ(isResident(entry.id, entry.index), entry.resident);
+    EXPECT_EQ(exports().get_uuid(entry.id, entry.index), entry.uuid);
+    EXPECT_EQ(exports().is_resident(entry.id, entry.index), entry.resident);
 
     auto* const untouched = reinterpret_cast<unknown_interface*>(std::uintptr_t{0x5A5A});
     unknown_interface* object = untouched;
-    createInterface(entry.id, entry.index, &object);
+    exports().create_interface(entry.id, entry.index, &object);
     if (entry.creates) {
       ASSERT_NE(object, untouched);
       ASSERT_NE(object, nullptr);
@@ -132,19 +109,19 @@ TEST_F(Boundary, AnswersByIdentifierAndIndex) {
 TEST_F(Boundary, NamesTheComponentsInTheHostsLanguage) {
   for (bool japanese : {false, true}) {
     host.app().setJapaneseUi(japanese);
-    EXPECT_STREQ(getName(&PluginInterfaceId, 0, app()), "Jolvent...");
+    EXPECT_STREQ(exports().get_name(&PluginInterfaceId, 0, app()), "Jolvent...");
     EXPECT_STREQ(
-        getName(&AttributeInterfaceId, 5, app()),
+        exports().get_name(&AttributeInterfaceId, 5, app()),
         japanese ? test::cp932("Jolvent属性クリア").c_str() : "Clear Jolvent Attribute");
-    EXPECT_EQ(getName(&PluginInterfaceId, 1, app()), nullptr);
-    EXPECT_EQ(getName(&nearMisses().front(), 0, app()), nullptr);
+    EXPECT_EQ(exports().get_name(&PluginInterfaceId, 1, app()), nullptr);
+    EXPECT_EQ(exports().get_name(&nearMisses().front(), 0, app()), nullptr);
   }
 }
 
 TEST_F(Boundary, FillsTheInfoRecordButTheHostsField) {
   ModuleInfo info{};
   info.hostField = 0xDEADBEEFU;
-  getInfo(&info);
+  exports().get_info(&info);
   EXPECT_EQ(info.hostField, 0xDEADBEEFU);
   EXPECT_EQ(info.number, 430196);
   EXPECT_EQ(info.version[0], 3);
@@ -156,13 +133,13 @@ TEST_F(Boundary, FillsTheInfoRecordButTheHostsField) {
   EXPECT_STREQ(info.company, "KELMARO");
   EXPECT_EQ(std::string(info.description),
             test::cp932("ボールジョイントをスライダで操作するプラグイン"));
-  EXPECT_EQ(getTextEncoding(), 932);
+  EXPECT_EQ(exports().get_text_encoding(), 932);
 }
 
 TEST_F(Boundary, ComponentsCountTheirReferences) {
   for (const GUID* id : {&PluginInterfaceId, &AttributeInterfaceId}) {
     unknown_interface* object = nullptr;
-    createInterface(id, 0, &object);
+    exports().create_interface(id, 0, &object);
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(object->AddRef(), 2U);
     EXPECT_EQ(object->AddRef(), 3U);
@@ -273,6 +250,64 @@ TEST_F(Boundary, NoticesLeaveTheFlagToTheComponent) {
   EXPECT_FALSE(attributeFlag);
   main->Release();
   attribute->Release();
+}
+
+TEST_F(Boundary, ShapeNoticePassesOnlyPartsToThePartNotice) {
+  standin::Shape& part = host.scene().addPart("arm");
+  standin::Shape& line = host.scene().addLine("wire");
+  for (const GUID* id : {&PluginInterfaceId, &AttributeInterfaceId}) {
+    auto* component = create<plugin_interface>(*id, 0);
+    ASSERT_NE(component, nullptr);
+    bool flag = true;
+    component->shapeNotice(&flag, line.asShapeClass(), 1, 2);
+    EXPECT_TRUE(flag) << "a line is not a part";
+    component->shapeNotice(&flag, part.asShapeClass(), 1, 2);
+    EXPECT_FALSE(flag) << "the part notice clears the flag";
+    component->Release();
+  }
+}
+
+TEST_F(Boundary, TheAttributeClearsAJointsStoredSettings) {
+  standin::Shape& joint = host.scene().addBallJoint("joint1");
+  const UuidRecord key = kMainRecord;
+  joint.putStream(key).setFloats({-1, 1, -2, 2, -3, 3, 4, 5, 6});
+  standin::Shape& bare = host.scene().addBallJoint("joint2");
+
+  auto* attribute = create<attribute_interface>(AttributeInterfaceId, 0);
+  ASSERT_NE(attribute, nullptr);
+  EXPECT_FALSE(attribute->clearJointSettings(joint.asShapeClass()));
+  EXPECT_FALSE(attribute->clearJointSettings(bare.asShapeClass()));
+  attribute->Release();
+
+  EXPECT_EQ(joint.stream(key), nullptr);
+  const std::string keyText = " 7ee80734-beb64c23-a233273e-be61b210";
+  EXPECT_EQ(host.journal().startingWith("shape_class::"),
+            (std::vector<std::string>{"shape_class::getStream joint1" + keyText,
+                                      "shape_class::deleteStream joint1" + keyText,
+                                      "shape_class::getStream joint2" + keyText}));
+}
+
+TEST(PluginModule, NamesWhatIsMissing) {
+#ifdef _WIN32
+  const std::string noExports = "kernel32.dll";
+#else
+  const std::string noExports = "libm.so.6";
+#endif
+  const struct {
+    std::string path;
+    std::string message;
+  } cases[] = {
+      {test::modulePath() + ".missing", "cannot load " + test::modulePath() + ".missing"},
+      {noExports, "missing export has_interface"},
+  };
+  for (const auto& entry : cases) {
+    try {
+      standin::PluginModule module(entry.path);
+      ADD_FAILURE() << entry.path << " loaded";
+    } catch (const standin::PluginLoadError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind(entry.message, 0), 0U) << error.what();
+    }
+  }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/common/library.h"
+#include "tests/common/module_path.h"
 
 namespace {
 

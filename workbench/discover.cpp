@@ -1,0 +1,92 @@
+// Loads Jolvent10 the way a host does and prints what the host discovers:
+// the module's record, and for each interface its components' names, UUIDs and
+// residency, with one component of each created and released again.
+//
+//   jolvent_discover <path to Jolvent10.dll or .so>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "host/plugin_interface.h"
+#include "plugin/identifiers.h"
+#include "plugin/module_info.h"
+#include "standin_host/plugin_module.h"
+#include "standin_host/standin_host.h"
+#include "workbench/text_encoding.h"
+
+namespace {
+
+using jolvent::ModuleInfo;
+using jolvent::UuidRecord;
+using jolvent::standin::PluginModule;
+using jolvent::standin::StandInHost;
+
+std::string uuidText(const UuidRecord& record) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%08X-%08X-%08X-%08X", record.words[0],
+                record.words[1], record.words[2], record.words[3]);
+  return text;
+}
+
+std::string shown(const char* cp932) {
+  return cp932 != nullptr ? "\"" + jolvent::workbench::utf8FromCp932(cp932) + "\""
+                          : "(none)";
+}
+
+void describeInterface(const PluginModule& module, StandInHost& host, const char* title,
+                       const GUID& id) {
+  const auto& exports = module.exports();
+  const int count = exports.has_interface(&id);
+  std::printf("\n%s: %d component%s\n", title, count, count == 1 ? "" : "s");
+  for (int index = 0; index < count; ++index) {
+    host.app().setJapaneseUi(false);
+    const std::string english = shown(exports.get_name(&id, index, host.appInterface()));
+    host.app().setJapaneseUi(true);
+    const std::string japanese = shown(exports.get_name(&id, index, host.appInterface()));
+    std::printf("  [%d] name %s, Japanese UI %s\n", index, english.c_str(),
+                japanese.c_str());
+    std::printf("      uuid %s, resident %s\n",
+                uuidText(exports.get_uuid(&id, index)).c_str(),
+                exports.is_resident(&id, index) ? "yes" : "no");
+    if (jolvent::unknown_interface* component = module.create(id, index)) {
+      auto* plugin = dynamic_cast<jolvent::plugin_interface*>(component);
+      std::printf("      created: interface number %d, component uuid %s\n",
+                  plugin != nullptr ? plugin->interfaceNumber() : 0,
+                  plugin != nullptr ? uuidText(plugin->componentUuid()).c_str() : "?");
+      component->Release();
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s <plug-in library>\n", argv[0]);
+    return 2;
+  }
+  try {
+    PluginModule module(argv[1]);
+    StandInHost host;
+    const auto& exports = module.exports();
+
+    ModuleInfo info{};
+    exports.get_info(&info);
+    std::printf("%s %d.%d.%d.%d by %s (%s)\n", info.name, info.version[0],
+                info.version[1], info.version[2], info.version[3], info.author,
+                info.company);
+    std::printf("  %s\n", shown(info.description).c_str());
+    std::printf("  module number %d, texts in code page %d\n", info.number,
+                exports.get_text_encoding());
+
+    describeInterface(module, host, "Plug-in interface", jolvent::PluginInterfaceId);
+    describeInterface(module, host, "Attribute interface", jolvent::AttributeInterfaceId);
+
+    const std::string problems = host.problems();
+    std::printf("\nHost books: %s\n", problems.empty() ? "clean" : problems.c_str());
+    return problems.empty() ? 0 : 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "error: %s\n", error.what());
+    return 1;
+  }
+}
