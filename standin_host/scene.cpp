@@ -400,6 +400,7 @@ void StandInScene::removeShape(Shape& shape) {
   std::erase_if(openParts_, [](const Shape* s) { return s->isRemoved(); });
   if (openLine_ != nullptr && openLine_->isRemoved()) openLine_ = nullptr;
   if (creationParent_->isRemoved()) creationParent_ = root_;
+  if (removedHook_) removedHook_(shape);
 }
 
 void StandInScene::jointChanged(Shape& shape) {

@@ -119,6 +119,10 @@ public:
   void setJointChangedHook(std::function<void(Shape&)> hook) {
     jointChangedHook_ = std::move(hook);
   }
+  // Called once the remove operation has taken a shape out of the scene.
+  void setRemovedHook(std::function<void(Shape&)> hook) {
+    removedHook_ = std::move(hook);
+  }
 
   MotionContainerObject& motionContainerObject() const { return *motionContainer_; }
 
@@ -159,6 +163,7 @@ private:
   std::unique_ptr<MotionContainerObject> motionContainer_;
   std::function<void()> activeShapesHook_;
   std::function<void(Shape&)> jointChangedHook_;
+  std::function<void(Shape&)> removedHook_;
 };
 
 }  // namespace jolvent::standin

@@ -180,11 +180,22 @@ TEST_F(AxisGuide, RemovalTakesTheFirstGuideInSceneOrder) {
   EXPECT_EQ(holder.updateParentCount(), 1);
 }
 
-TEST_F(AxisGuide, RemovalOfNoGuideChangesNothing) {
+TEST_F(AxisGuide, RemovingGuideIsRaisedOnlyWhileTheGuideIsDeleted) {
+  std::vector<int> seenWhileRemoving;
+  model().setRemovedHook(
+      [&](standin::Shape&) { seenWhileRemoving.push_back(editState().removingGuide); });
+  model().addPart(kGuidePartName);
+
+  removeAxisGuide(scene());
+  EXPECT_EQ(seenWhileRemoving, std::vector<int>{1});
+  EXPECT_EQ(editState().removingGuide, 0);
+
+  // Names that only look alike are not the guide.
   model().addPart("#Jolvent_Guide2");
   model().addPart("Jolvent_Guide");
   removeAxisGuide(scene());
-  EXPECT_EQ(host.journal().startingWith("shape_class::remove").size(), 0U);
+  EXPECT_EQ(seenWhileRemoving, std::vector<int>{1});
+  EXPECT_EQ(host.journal().startingWith("shape_class::remove").size(), 1U);
 }
 
 TEST_F(AxisGuide, RemovingGuideFallsBackEvenWhenRemovalThrows) {
