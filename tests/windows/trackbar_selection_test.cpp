@@ -1,0 +1,66 @@
+// The panel's requests reach real Win32 trackbars through the forwarding
+// window system: clearing a joint's settings shows -360..360 as the selection
+// of the three angle sliders.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "editing/control_ids.h"
+#include "editing/edit_state.h"
+#include "editing/settings_stream.h"
+#include "standin_host/standin_host.h"
+
+namespace jolvent {
+namespace {
+
+class RealTrackbars : public ::testing::Test {
+protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    ASSERT_TRUE(InitCommonControlsEx(&classes));
+    panel = CreateWindowExA(0, "STATIC", "panel", WS_OVERLAPPED, 0, 0, 300, 200, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(panel, nullptr);
+    for (int id : sliders) {
+      HWND slider = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | TBS_ENABLESELRANGE,
+                                    0, 0, 200, 20, panel,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                    GetModuleHandleA(nullptr), nullptr);
+      ASSERT_NE(slider, nullptr);
+      SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(-360, 360));
+      SendMessageA(slider, TBM_SETSEL, TRUE, MAKELPARAM(-10, 10));
+    }
+    resetEditingState();
+    editState().panelWindow = panel;
+  }
+  void TearDown() override {
+    resetEditingState();
+    if (panel != nullptr) DestroyWindow(panel);
+  }
+
+  LRESULT ask(int slider, UINT message) {
+    return SendDlgItemMessageA(panel, slider, message, 0, 0);
+  }
+
+  const int sliders[3] = {control::kPitchSlider, control::kYawSlider,
+                          control::kRollSlider};
+  HWND panel = nullptr;
+};
+
+TEST_F(RealTrackbars, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSliders) {
+  standin::StandInHost host;
+  standin::Shape& joint = host.scene().addBallJoint("joint1");
+  joint.putStream(jointSettingsKey()).setFloats({-10, 10, -10, 10, -10, 10});
+
+  EXPECT_FALSE(clearJointSettings(*joint.asShapeClass()));
+
+  for (int slider : sliders) {
+    EXPECT_EQ(ask(slider, TBM_GETSELSTART), -360) << slider;
+    EXPECT_EQ(ask(slider, TBM_GETSELEND), 360) << slider;
+  }
+  EXPECT_EQ(host.problems(), "");
+}
+
+}  // namespace
+}  // namespace jolvent
