@@ -56,7 +56,7 @@ UuidRecord attribute_component::componentUuid() {
 }
 
 bool attribute_component::clearJointSettings(shape_class* shape) {
-  return jolvent::clearJointSettings(*shape);
+  return shape != nullptr && jolvent::clearJointSettings(*shape);
 }
 
 }  // namespace jolvent

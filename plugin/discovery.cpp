@@ -17,20 +17,24 @@ bool japaneseUi(HostApp* app) {
   return app != nullptr && app->isJapaneseUi(0);
 }
 
-bool isMain(const GUID& id, int index) {
-  return sameInterfaceId(id, PluginInterfaceId) && index == 0;
+// A null identifier names no interface.
+bool isPlugin(const GUID* id) {
+  return id != nullptr && sameInterfaceId(*id, PluginInterfaceId);
 }
-bool isAttribute(const GUID& id) {
-  return sameInterfaceId(id, AttributeInterfaceId);
+bool isMain(const GUID* id, int index) {
+  return isPlugin(id) && index == 0;
+}
+bool isAttribute(const GUID* id) {
+  return id != nullptr && sameInterfaceId(*id, AttributeInterfaceId);
 }
 }  // namespace
 
-int hasInterface(const GUID& id) {
-  return sameInterfaceId(id, PluginInterfaceId) || isAttribute(id) ? 1 : 0;
+int hasInterface(const GUID* id) {
+  return isPlugin(id) || isAttribute(id) ? 1 : 0;
 }
 
-const char* componentName(const GUID& id, int index, HostApp* app) {
-  if (sameInterfaceId(id, PluginInterfaceId)) {
+const char* componentName(const GUID* id, int index, HostApp* app) {
+  if (isPlugin(id)) {
     editState().hostApp = app;
     if (index != 0) return nullptr;
     return japaneseUi(app) ? text::kMainNameJapanese : text::kMainNameEnglish;
@@ -41,29 +45,32 @@ const char* componentName(const GUID& id, int index, HostApp* app) {
   return nullptr;
 }
 
-UuidRecord componentUuid(const GUID& id, int index) {
+UuidRecord componentUuid(const GUID* id, int index) {
   if (isMain(id, index)) return parseUuidText(MainComponentUuid);
   if (isAttribute(id)) return parseUuidText(AttributeComponentUuid);
   return {};
 }
 
-unknown_interface* createComponent(const GUID& id, int index) {
+void createComponent(const GUID* id, int index, unknown_interface** out) {
+  // Nowhere to put it: the object would only leak.
+  if (out == nullptr) return;
   unknown_interface* component = nullptr;
   if (isMain(id, index)) {
     component = new (std::nothrow) main_component;
   } else if (isAttribute(id)) {
     component = new (std::nothrow) attribute_component;
   }
-  if (component != nullptr) component->AddRef();
-  return component;
+  if (component == nullptr) return;
+  component->AddRef();
+  *out = component;
 }
 
-bool isResident(const GUID& id, int index) {
+bool isResident(const GUID* id, int index) {
   return isMain(id, index);
 }
 
-void getInfo(ModuleInfo& info) {
-  fillModuleInfo(info);
+void getInfo(ModuleInfo* info) {
+  if (info != nullptr) fillModuleInfo(*info);
 }
 
 int textEncoding() {

@@ -17,28 +17,27 @@ using jolvent::unknown_interface;
 using jolvent::UuidRecord;
 
 JOLVENT_EXPORT int has_interface(const GUID* id) {
-  return jolvent::hasInterface(*id);
+  return jolvent::hasInterface(id);
 }
 
 JOLVENT_EXPORT const char* get_name(const GUID* id, int index, HostApp* app) {
-  return jolvent::componentName(*id, index, app);
+  return jolvent::componentName(id, index, app);
 }
 
 JOLVENT_EXPORT UuidRecord get_uuid(const GUID* id, int index) {
-  return jolvent::componentUuid(*id, index);
+  return jolvent::componentUuid(id, index);
 }
 
 JOLVENT_EXPORT void create_interface(const GUID* id, int index, unknown_interface** out) {
-  if (unknown_interface* component = jolvent::createComponent(*id, index))
-    *out = component;
+  jolvent::createComponent(id, index, out);
 }
 
 JOLVENT_EXPORT bool is_resident(const GUID* id, int index) {
-  return jolvent::isResident(*id, index);
+  return jolvent::isResident(id, index);
 }
 
 JOLVENT_EXPORT void get_info(ModuleInfo* info) {
-  jolvent::getInfo(*info);
+  jolvent::getInfo(info);
 }
 
 JOLVENT_EXPORT int get_text_encoding() {

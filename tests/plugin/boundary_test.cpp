@@ -277,6 +277,7 @@ TEST_F(Boundary, TheAttributeClearsAJointsStoredSettings) {
   ASSERT_NE(attribute, nullptr);
   EXPECT_FALSE(attribute->clearJointSettings(joint.asShapeClass()));
   EXPECT_FALSE(attribute->clearJointSettings(bare.asShapeClass()));
+  EXPECT_FALSE(attribute->clearJointSettings(nullptr));
   attribute->Release();
 
   EXPECT_EQ(joint.stream(key), nullptr);
