@@ -15,6 +15,9 @@ struct Matrix4 {
   float at(int row, int column) const { return m[4 * row + column]; }
 };
 
+// Exchanged with the host as sixteen packed floats.
+static_assert(sizeof(Matrix4) == 64);
+
 inline constexpr Matrix4 identityMatrix{{1.0F, 0.0F, 0.0F, 0.0F,  //
                                          0.0F, 1.0F, 0.0F, 0.0F,  //
                                          0.0F, 0.0F, 1.0F, 0.0F,  //

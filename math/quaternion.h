@@ -5,6 +5,8 @@
 // turns +Y toward +Z about X, +Z toward +X about Y, +X toward +Y about Z.
 #pragma once
 
+#include <cstddef>
+
 namespace jolvent {
 
 struct Quaternion {
@@ -13,6 +15,10 @@ struct Quaternion {
   float y = 0.0F;
   float z = 0.0F;
 };
+
+// Exchanged with the host as four packed floats, scalar first.
+static_assert(sizeof(Quaternion) == 16 && offsetof(Quaternion, w) == 0 &&
+              offsetof(Quaternion, z) == 12);
 
 // Unit-length copy of q. The reciprocal of the norm is taken in double
 // precision. An all-zero q gives the identity.
