@@ -1,6 +1,5 @@
-// The panel's requests reach real Win32 trackbars through the forwarding
-// window system: clearing a joint's settings shows -360..360 as the selection
-// of the three angle sliders.
+// The panel's requests reach real Win32 windows through the forwarding window
+// system.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,12 +8,13 @@
 #include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
+#include "plugin/module_lifetime.h"
 #include "standin_host/standin_host.h"
 
 namespace jolvent {
 namespace {
 
-class RealTrackbars : public ::testing::Test {
+class RealPanelWindow : public ::testing::Test {
 protected:
   void SetUp() override {
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
@@ -48,7 +48,7 @@ protected:
   HWND panel = nullptr;
 };
 
-TEST_F(RealTrackbars, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSliders) {
+TEST_F(RealPanelWindow, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSliders) {
   standin::StandInHost host;
   standin::Shape& joint = host.scene().addBallJoint("joint1");
   joint.putStream(jointSettingsKey()).setFloats({-10, 10, -10, 10, -10, 10});
@@ -60,6 +60,19 @@ TEST_F(RealTrackbars, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSliders
     EXPECT_EQ(ask(slider, TBM_GETSELEND), 360) << slider;
   }
   EXPECT_EQ(host.problems(), "");
+}
+
+TEST_F(RealPanelWindow, DetachStopsTheRollUpTimerAndDestroysThePanel) {
+  const UINT_PTR timer = SetTimer(panel, 1, 100, nullptr);
+  ASSERT_NE(timer, 0U);
+  editState().rollUpTimer = static_cast<unsigned>(timer);
+
+  onProcessDetach();
+
+  EXPECT_FALSE(IsWindow(panel));
+  EXPECT_EQ(editState().rollUpTimer, 0U);
+  EXPECT_EQ(editState().panelWindow, nullptr);
+  panel = nullptr;
 }
 
 }  // namespace
