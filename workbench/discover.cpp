@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "host/host_ref.h"
 #include "host/plugin_interface.h"
 #include "plugin/identifiers.h"
 #include "plugin/module_info.h"
@@ -48,12 +49,14 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
     std::printf("      uuid %s, resident %s\n",
                 uuidText(exports.get_uuid(&id, index)).c_str(),
                 exports.is_resident(&id, index) ? "yes" : "no");
-    if (jolvent::unknown_interface* component = module.create(id, index)) {
-      auto* plugin = dynamic_cast<jolvent::plugin_interface*>(component);
+    // The host's reference, given back on every path.
+    auto component =
+        jolvent::HostRef<jolvent::unknown_interface>::adopt(module.create(id, index));
+    if (component) {
+      auto* plugin = dynamic_cast<jolvent::plugin_interface*>(component.get());
       std::printf("      created: interface number %d, component uuid %s\n",
                   plugin != nullptr ? plugin->interfaceNumber() : 0,
                   plugin != nullptr ? uuidText(plugin->componentUuid()).c_str() : "?");
-      component->Release();
     }
   }
 }
