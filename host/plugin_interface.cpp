@@ -32,7 +32,7 @@ ULONG STDMETHODCALLTYPE unknown_interface::AddRef() {
 
 ULONG STDMETHODCALLTYPE unknown_interface::Release() {
   if (--referenceCount_ == 0) {
-    delete this;
+    scalarDeletingDestructor(kFreeObject);
     return 0;
   }
   return static_cast<ULONG>(referenceCount_);
@@ -71,17 +71,18 @@ void plugin_interface::forwardedOperation(void*, void*, std::intptr_t) {}
 std::intptr_t plugin_interface::echo(std::intptr_t, std::intptr_t second) {
   return second;
 }
-UuidRecord plugin_interface::componentUuid() {
-  return {};
+UuidRecord* plugin_interface::componentUuid(UuidRecord* out) {
+  *out = {};
+  return out;
 }
-UuidRecord plugin_interface::secondIdentifier() {
-  return {};
+UuidRecord* plugin_interface::secondIdentifier(UuidRecord* out) {
+  *out = {};
+  return out;
 }
 
 void plugin_interface::shapeNotice(bool* flag, shape_class* shape, std::intptr_t value1,
                                    std::intptr_t value2) {
-  if (auto* part = dynamic_cast<part_class*>(shape))
-    partNotice(flag, part, value1, value2);
+  if (part_class* part = partOrNull(shape)) partNotice(flag, part, value1, value2);
 }
 
 bool plugin_interface::flagQuery(bool* flag) {
@@ -141,10 +142,10 @@ int attribute_interface::attributeCount9() {
 int attribute_interface::attributeCount10() {
   return 0;
 }
-AttributeResult attribute_interface::attributeResult11() {
-  AttributeResult result;
-  result.flag = true;
-  return result;
+AttributeResult* attribute_interface::attributeResult11(AttributeResult* out) {
+  *out = AttributeResult{};
+  out->flag = true;
+  return out;
 }
 int attribute_interface::attributeCount12() {
   return 1;

@@ -5,8 +5,17 @@
 // component through create_interface, which hands it one reference, and gives
 // that back with Release. Notices take a pointer to a one-byte flag of the
 // host's as their first argument.
+//
+// The tables are laid out as the platform's compiler (Microsoft's C++ ABI)
+// lays out the host's declarations, whichever compiler builds the module:
+// - the virtual destructor is one slot with the platform's scalar deleting
+//   destructor contract, not a C++ destructor (g++ would make it two slots);
+// - a record result is written through an out-pointer that is also returned,
+//   which is how the platform returns any record from a member function
+//   (this first, then the buffer; the buffer's address comes back).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "host/fwd.h"
@@ -18,6 +27,9 @@ namespace jolvent {
 // Constant answer of interfaceNumber.
 inline constexpr int kPluginInterfaceNumber = 430286;
 
+// flags bit of scalarDeletingDestructor: free the memory after destroying.
+inline constexpr unsigned int kFreeObject = 1;
+
 // Reference-counted base of every component.
 class unknown_interface : public IUnknown {
 public:
@@ -25,8 +37,18 @@ public:
   ULONG STDMETHODCALLTYPE AddRef() override;
   // Frees the object when the count reaches 0.
   ULONG STDMETHODCALLTYPE Release() override;
-  virtual ~unknown_interface() = default;
+  // The destructor slot: destroys the object, frees it when flags has
+  // kFreeObject, and returns the object's address. A host's delete comes
+  // here with kFreeObject. Implemented once, by component<> (host/component.h).
+  virtual void* scalarDeletingDestructor(unsigned int flags) = 0;
   virtual bool isInterfaceAlive();
+
+protected:
+  unknown_interface() = default;
+  // Not virtual: the slot above stands for it in the table.
+  ~unknown_interface() = default;
+  unknown_interface(const unknown_interface&) = default;
+  unknown_interface& operator=(const unknown_interface&) = default;
 
 private:
   // Plain integer: every call comes on the host's user-interface thread.
@@ -49,9 +71,10 @@ public:
   virtual void sceneNotice(bool* flag, Scene* scene);
   virtual void forwardedOperation(void* value1, void* value2, std::intptr_t value3);
   virtual std::intptr_t echo(std::intptr_t value, std::intptr_t second);
-  virtual UuidRecord componentUuid();
-  virtual UuidRecord secondIdentifier();
-  // Passes a shape that is a part on to partNotice.
+  // Both fill *out and return out.
+  virtual UuidRecord* componentUuid(UuidRecord* out);
+  virtual UuidRecord* secondIdentifier(UuidRecord* out);
+  // Passes a shape that is a part (partOrNull, host/shape.h) on to partNotice.
   virtual void shapeNotice(bool* flag, shape_class* shape, std::intptr_t value1,
                            std::intptr_t value2);
   virtual bool flagQuery(bool* flag);
@@ -65,6 +88,9 @@ public:
   virtual void reserved6();
   virtual void reserved7();
   virtual void reserved8();
+
+protected:
+  ~plugin_interface() = default;
 };
 
 // What the attribute interface's eleventh operation returns.
@@ -72,6 +98,8 @@ struct AttributeResult {
   bool flag = false;
   std::int32_t value = 0;
 };
+
+static_assert(sizeof(AttributeResult) == 8 && offsetof(AttributeResult, value) == 4);
 
 class attribute_interface : public plugin_interface {
 public:
@@ -87,7 +115,8 @@ public:
   virtual void forwardTarget(void* value1, void* value2, std::intptr_t value3);
   virtual int attributeCount9();
   virtual int attributeCount10();
-  virtual AttributeResult attributeResult11();
+  // Fills *out and returns out.
+  virtual AttributeResult* attributeResult11(AttributeResult* out);
   virtual int attributeCount12();
   virtual int attributeCount13();
   virtual int attributeCount14();
@@ -106,6 +135,9 @@ public:
   virtual void attributeReserved6();
   virtual void attributeReserved7();
   virtual void attributeReserved8();
+
+protected:
+  ~attribute_interface() = default;
 };
 
 }  // namespace jolvent

@@ -59,6 +59,12 @@ protected:
   ~part_class() = default;
 };
 
+// The part view of shape when the host says it is a part (shapeType), else
+// null; null for null. This is the module's one run-time type test. It asks
+// the host rather than reading the object's type information: that record's
+// layout belongs to the compiler that built the host, not to ours.
+part_class* partOrNull(shape_class* shape);
+
 // A polyline made with Scene::beginLine.
 class line_class : public shape_class {
 public:

@@ -40,7 +40,7 @@ void main_component::sceneNotice(bool*, Scene* scene) {
   onScene(scene);
 }
 
-UuidRecord main_component::componentUuid() {
+UuidRecord main_component::uuidRecord() {
   return parseUuidText(MainComponentUuid);
 }
 
@@ -51,7 +51,7 @@ void attribute_component::forwardedOperation(void* value1, void* value2,
   forwardTarget(value1, value2, value3);
 }
 
-UuidRecord attribute_component::componentUuid() {
+UuidRecord attribute_component::uuidRecord() {
   return parseUuidText(AttributeComponentUuid);
 }
 

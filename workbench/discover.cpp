@@ -53,10 +53,12 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
     auto component =
         jolvent::HostRef<jolvent::unknown_interface>::adopt(module.create(id, index));
     if (component) {
-      auto* plugin = dynamic_cast<jolvent::plugin_interface*>(component.get());
+      // Both interfaces derive from plugin_interface; the host knows which it asked for.
+      auto* plugin = static_cast<jolvent::plugin_interface*>(component.get());
+      UuidRecord uuid;
       std::printf("      created: interface number %d, component uuid %s\n",
-                  plugin != nullptr ? plugin->interfaceNumber() : 0,
-                  plugin != nullptr ? uuidText(plugin->componentUuid()).c_str() : "?");
+                  plugin->interfaceNumber(),
+                  uuidText(*plugin->componentUuid(&uuid)).c_str());
     }
   }
 }

@@ -162,14 +162,19 @@ TEST_F(Boundary, ComponentsGiveTheirConstantAnswers) {
   for (plugin_interface* component : {main, static_cast<plugin_interface*>(attribute)}) {
     EXPECT_EQ(component->interfaceNumber(), 430286);
     EXPECT_EQ(component->echo(7, 11), 11);
-    EXPECT_EQ(component->secondIdentifier(), kZeroRecord);
+    UuidRecord second{{1, 2, 3, 4}};
+    EXPECT_EQ(component->secondIdentifier(&second), &second);
+    EXPECT_EQ(second, kZeroRecord);
     bool flag = true;
     EXPECT_TRUE(component->flagQuery(&flag));
     EXPECT_FALSE(flag);
     component->forwardedOperation(nullptr, nullptr, 3);
   }
-  EXPECT_EQ(main->componentUuid(), kMainRecord);
-  EXPECT_EQ(attribute->componentUuid(), kAttributeRecord);
+  UuidRecord uuid;
+  EXPECT_EQ(main->componentUuid(&uuid), &uuid);
+  EXPECT_EQ(uuid, kMainRecord);
+  EXPECT_EQ(attribute->componentUuid(&uuid), &uuid);
+  EXPECT_EQ(uuid, kAttributeRecord);
   main->Release();
   attribute->Release();
 }
@@ -217,7 +222,8 @@ TEST_F(Boundary, AttributeOperationsAnswerInTheirOrder) {
   }
   EXPECT_EQ(attribute->attributeCount9(), 1);
   EXPECT_EQ(attribute->attributeCount10(), 0);
-  const AttributeResult result = attribute->attributeResult11();
+  AttributeResult result{false, 7};
+  EXPECT_EQ(attribute->attributeResult11(&result), &result);
   EXPECT_TRUE(result.flag);
   EXPECT_EQ(result.value, 0);
   EXPECT_EQ(attribute->attributeCount12(), 1);
@@ -237,6 +243,7 @@ TEST_F(Boundary, NoticesLeaveTheFlagToTheComponent) {
   // The main component's notices never write the flag; the attribute keeps
   // the interface's default, which clears it. No scene: the panel is not shown.
   const auto notices = [](plugin_interface* component, bool* flag) {
+    // An empty list may come without an array: no entry is read.
     component->activeShapesNotice(flag, nullptr, 0, nullptr);
     component->jointDropNotice(flag, nullptr);
     component->refreshNotice(flag, nullptr);
@@ -252,17 +259,53 @@ TEST_F(Boundary, NoticesLeaveTheFlagToTheComponent) {
   attribute->Release();
 }
 
+TEST_F(Boundary, ActiveShapeNoticeReadsOnlyTheFirstNameOfTheList) {
+  auto* main = create<plugin_interface>(PluginInterfaceId, 0);
+  ASSERT_NE(main, nullptr);
+  standin::Shape& guide = host.scene().addPart("#Jolvent_Guide");
+  standin::Shape& joint = host.scene().addBallJoint("joint1");
+  shape_class* const list[] = {guide.asShapeClass(), joint.asShapeClass()};
+  const struct {
+    int count;
+    shape_class* const* shapes;
+    std::vector<std::string> calls;
+  } cases[] = {
+      // An empty list is a selection of nothing: there is no first name to read.
+      {0, nullptr, {}},
+      {0, list, {}},
+      {-1, list, {}},
+      {2, list, {"shape_class::name #Jolvent_Guide"}},
+      {1, list + 1, {"shape_class::name joint1"}},
+  };
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(testing::Message() << "count " << entry.count);
+    host.journal().clear();
+    bool flag = true;
+    main->activeShapesNotice(&flag, host.sceneInterface(), entry.count, entry.shapes);
+    EXPECT_EQ(host.journal().entries(), entry.calls) << "the panel is hidden";
+    EXPECT_TRUE(flag);
+  }
+  main->Release();
+}
+
 TEST_F(Boundary, ShapeNoticePassesOnlyPartsToThePartNotice) {
   standin::Shape& part = host.scene().addPart("arm");
   standin::Shape& line = host.scene().addLine("wire");
   for (const GUID* id : {&PluginInterfaceId, &AttributeInterfaceId}) {
     auto* component = create<plugin_interface>(*id, 0);
     ASSERT_NE(component, nullptr);
+    host.journal().clear();
     bool flag = true;
     component->shapeNotice(&flag, line.asShapeClass(), 1, 2);
     EXPECT_TRUE(flag) << "a line is not a part";
     component->shapeNotice(&flag, part.asShapeClass(), 1, 2);
     EXPECT_FALSE(flag) << "the part notice clears the flag";
+    component->shapeNotice(&flag, nullptr, 1, 2);
+    // The host is asked what the shape is; its type information is not read.
+    EXPECT_EQ(host.journal().entries(),
+              (std::vector<std::string>{"shape_class::shapeType wire",
+                                        "shape_class::shapeType arm",
+                                        "shape_class::asPart arm"}));
     component->Release();
   }
 }

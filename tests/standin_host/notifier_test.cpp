@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/component.h"
 #include "host/host_ref.h"
 #include "host/joint.h"
 #include "host/shape.h"
@@ -21,9 +22,11 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // Writes down each notice as "<notice> <scene|null> [names...]".
-class RecordingComponent : public plugin_interface {
+class RecordingComponent final : public component<RecordingComponent, plugin_interface> {
 public:
   explicit RecordingComponent(Scene* expectedScene) : expectedScene_(expectedScene) {}
+
+  static UuidRecord uuidRecord() { return {}; }
 
   void activeShapesNotice(bool*, Scene* scene, int count,
                           shape_class* const* shapes) override {
