@@ -1,29 +1,42 @@
 #include "panel/headless_window_system.h"
 
 #include <algorithm>
+#include <cinttypes>
 #include <cstdint>
+#include <cstdio>
+
+#include "panel/trackbar.h"
 
 namespace jolvent {
 
 namespace {
-// Low and high halves of a packed message parameter, as signed 16-bit numbers.
-int lowSigned(LPARAM value) {
-  return static_cast<std::int16_t>(static_cast<std::uint32_t>(value) & 0xFFFFU);
-}
-int highSigned(LPARAM value) {
-  return static_cast<std::int16_t>((static_cast<std::uint32_t>(value) >> 16) & 0xFFFFU);
+// "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98": the item, the message (by
+// name when this system models it, else in hexadecimal), wParam, lParam.
+std::string describeItemMessage(int item, UINT message, WPARAM wParam, LPARAM lParam) {
+  char messageText[16];
+  if (message == TBM_SETSEL) {
+    std::snprintf(messageText, sizeof messageText, "TBM_SETSEL");
+  } else {
+    std::snprintf(messageText, sizeof messageText, "0x%04x", message);
+  }
+  char text[96];
+  std::snprintf(text, sizeof text, "sendItemMessage %d %s %" PRIu64 " 0x%08" PRIx64, item,
+                messageText, static_cast<std::uint64_t>(wParam),
+                static_cast<std::uint64_t>(lParam));
+  return text;
 }
 }  // namespace
 
-LRESULT HeadlessWindowSystem::sendItemMessage(HWND dialog, int item, UINT message, WPARAM,
-                                              LPARAM lParam) {
+LRESULT HeadlessWindowSystem::sendItemMessage(HWND dialog, int item, UINT message,
+                                              WPARAM wParam, LPARAM lParam) {
+  log_.push_back(describeItemMessage(item, message, wParam, lParam));
   auto found = windows_.find(dialog);
   if (found == windows_.end()) return 0;
   Window& window = found->second;
   if (message == TBM_SETSEL) {
     Trackbar& trackbar = window.trackbars[item];
-    trackbar.selectionStart = lowSigned(lParam);
-    trackbar.selectionEnd = highSigned(lParam);
+    trackbar.selectionStart = trackbarRangeMinimum(lParam);
+    trackbar.selectionEnd = trackbarRangeMaximum(lParam);
   }
   return 0;
 }

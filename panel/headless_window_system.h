@@ -34,7 +34,9 @@ public:
   // The window's record, or null once it is destroyed or never existed.
   const Window* window(HWND window) const;
 
-  // One line per request, in order: "killTimer 1", "destroyWindow".
+  // One line per request, in order, whatever window it was for, with every
+  // argument but the window: "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98"
+  // (item, message, wParam, lParam), "killTimer 1", "destroyWindow".
   const std::vector<std::string>& log() const { return log_; }
 
 private:

@@ -15,6 +15,15 @@ inline LPARAM packTrackbarRange(int minimum, int maximum) {
   return static_cast<LPARAM>(high << 16 | low);
 }
 
+// The two ends of a packed range, as signed 16-bit numbers, the way the
+// trackbar reads them.
+inline int trackbarRangeMinimum(LPARAM packed) {
+  return static_cast<std::int16_t>(static_cast<std::uint32_t>(packed) & 0xFFFFU);
+}
+inline int trackbarRangeMaximum(LPARAM packed) {
+  return static_cast<std::int16_t>((static_cast<std::uint32_t>(packed) >> 16) & 0xFFFFU);
+}
+
 // wParam of range, selection and position requests: redraw the control.
 inline constexpr WPARAM kRedraw = 1;
 

@@ -3,13 +3,18 @@
 namespace jolvent::standin {
 
 std::string RefRecord::title() const {
-  return label.empty() ? interfaceName : interfaceName + " " + label;
+  std::string text = interfaceName;
+  if (!label.empty()) text += " " + label;
+  if (!face.empty()) text += " (" + face + ")";
+  return text;
 }
 
-RefRecord& Accounting::track(std::string interfaceName, std::string label) {
+RefRecord& Accounting::track(std::string interfaceName, std::string label,
+                             std::string face) {
   RefRecord& record = records_.emplace_back();
   record.interfaceName = std::move(interfaceName);
   record.label = std::move(label);
+  record.face = std::move(face);
   return record;
 }
 

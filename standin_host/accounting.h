@@ -16,12 +16,13 @@ namespace jolvent::standin {
 struct RefRecord {
   std::string interfaceName;  // e.g. "Stream"
   std::string label;          // e.g. the shape it belongs to; may be empty
-  long handedOut = 0;         // counted results plus AddRef calls
-  long released = 0;          // accepted Release calls
-  long overReleases = 0;      // Release calls refused: nothing was outstanding
+  std::string face;       // which of a shape's objects, e.g. "part view"; may be empty
+  long handedOut = 0;     // counted results plus AddRef calls
+  long released = 0;      // accepted Release calls
+  long overReleases = 0;  // Release calls refused: nothing was outstanding
 
   long outstanding() const { return handedOut - released; }
-  // "Stream joint1", or "Scene" without a label.
+  // "Stream joint1", "part_class joint1 (part view)", or "Scene" without a label.
   std::string title() const;
 };
 
@@ -32,7 +33,7 @@ public:
   Accounting& operator=(const Accounting&) = delete;
 
   // A new object's books; the reference stays valid as long as the accounting.
-  RefRecord& track(std::string interfaceName, std::string label);
+  RefRecord& track(std::string interfaceName, std::string label, std::string face = {});
 
   void handOut(RefRecord& record) { ++record.handedOut; }
   // Both answer the count COM callers expect: the references outstanding plus

@@ -6,25 +6,25 @@
 namespace jolvent::standin {
 
 StandInApp::StandInApp(HostContext& context, StandInScene& scene, EditBracket& bracket)
-    : Counted(context, "HostApp", ""), scene_(scene), bracket_(bracket) {}
+    : Counted(context, "HostApp", "", Lifetime::host), scene_(scene), bracket_(bracket) {}
 
 bool StandInApp::isJapaneseUi(Reserved reserved) {
-  context_.enter("HostApp::isJapaneseUi", "", reserved);
+  enter("HostApp::isJapaneseUi", "", reserved);
   return japaneseUi_;
 }
 
 Scene* StandInApp::currentScene(Reserved reserved) {
-  context_.enter("HostApp::currentScene", "", reserved);
+  enter("HostApp::currentScene", "", reserved);
   return sceneOpen_ ? scene_.handOut() : nullptr;
 }
 
 bool StandInApp::isRecordingMotion(Reserved reserved) {
-  context_.enter("HostApp::isRecordingMotion", "", reserved);
+  enter("HostApp::isRecordingMotion", "", reserved);
   return recordingMotion_;
 }
 
 EditWindow* StandInApp::editWindow(Reserved reserved) {
-  context_.enter("HostApp::editWindow", "", reserved);
+  enter("HostApp::editWindow", "", reserved);
   return bracket_.window().handOut();
 }
 

@@ -1,12 +1,16 @@
 #include "standin_host/edit_bracket.h"
 
+#include "standin_host/text.h"
+
 namespace jolvent::standin {
 
 void EditControllerObject::checkWindow(const char* operation, const EditWindow* window) {
   if (window != &bracket_.window()) {
     context_.protocol.violation(std::string(operation) +
                                 ": not the edit window the host handed out");
+    return;
   }
+  bracket_.checkWindowHeld(context_, operation);
 }
 
 void EditControllerObject::endEdit(EditWindow* window) {
@@ -28,6 +32,7 @@ bool EditControllerObject::canBeginEdit(EditWindow* window) {
 }
 
 EditController* EditViewObject::editController(Reserved reserved) {
+  bracket_.checkWindowHeld(context_, "EditView::editController");
   context_.enter("EditView::editController", "", reserved);
   return &controller_;
 }
@@ -42,7 +47,15 @@ EditWindowObject::EditWindowObject(HostContext& context, EditViewObject& editVie
 }
 
 EditBracket::EditBracket(HostContext& context)
-    : controller_(context, *this), view_(context, controller_), window_(context, view_) {}
+    : controller_(context, *this),
+      view_(context, *this, controller_),
+      window_(context, view_) {}
+
+void EditBracket::checkWindowHeld(HostContext& context, const char* operation) const {
+  if (window_.callable()) return;
+  context.protocol.violation(
+      concat({operation, ": the edit window's last reference was released"}));
+}
 
 bool EditBracket::answerCanBeginEdit() {
   ++canBeginEditCalls_;

@@ -3,7 +3,8 @@
 //
 // Protocol kept: beginEdit only right after canBeginEdit answered true, never
 // while a bracket is open; endEdit only while one is open; every call with the
-// host's own edit window.
+// host's own edit window, and only while the plug-in holds a reference to it
+// (the view and controller are reached through the window).
 #pragma once
 
 #include <string>
@@ -35,14 +36,16 @@ private:
 
 class EditViewObject final : public EditView {
 public:
-  EditViewObject(HostContext& context, EditControllerObject& controller)
-      : context_(context), controller_(controller) {}
+  EditViewObject(HostContext& context, EditBracket& bracket,
+                 EditControllerObject& controller)
+      : context_(context), bracket_(bracket), controller_(controller) {}
   ~EditViewObject() = default;
 
   EditController* editController(Reserved reserved) override;
 
 private:
   HostContext& context_;
+  EditBracket& bracket_;
   EditControllerObject& controller_;
 };
 
@@ -58,6 +61,8 @@ public:
   EditBracket& operator=(const EditBracket&) = delete;
 
   EditWindowObject& window() { return window_; }
+  // Records a violation when the edit window may no longer be used.
+  void checkWindowHeld(HostContext& context, const char* operation) const;
 
   // What canBeginEdit answers; true unless set.
   void setCanBeginEdit(bool answer) { canBeginEditAnswer_ = answer; }

@@ -10,49 +10,46 @@ JointControlObject::JointControlObject(HostContext& context, Shape& shape)
     : Counted(context, "JointControl", shape.name()), shape_(shape) {}
 
 void JointControlObject::setValue(float value, Reserved reserved) {
-  context_.enter("JointControl::setValue", shape_.name() + " " + formatNumber(value),
-                 reserved);
+  enter("JointControl::setValue", shape_.name() + " " + formatNumber(value), reserved);
   shape_.setValue(value);
   shape_.scene().jointChanged(shape_);
 }
 
 float JointControlObject::value(Reserved reserved) {
-  context_.enter("JointControl::value", shape_.name(), reserved);
+  enter("JointControl::value", shape_.name(), reserved);
   return shape_.value();
 }
 
 float JointControlObject::min(Reserved reserved) {
-  context_.enter("JointControl::min", shape_.name(), reserved);
+  enter("JointControl::min", shape_.name(), reserved);
   return shape_.minimum();
 }
 
 void JointControlObject::setMin(float value, Reserved reserved) {
-  context_.enter("JointControl::setMin", shape_.name() + " " + formatNumber(value),
-                 reserved);
+  enter("JointControl::setMin", shape_.name() + " " + formatNumber(value), reserved);
   shape_.setMinimum(value);
 }
 
 float JointControlObject::max(Reserved reserved) {
-  context_.enter("JointControl::max", shape_.name(), reserved);
+  enter("JointControl::max", shape_.name(), reserved);
   return shape_.maximum();
 }
 
 void JointControlObject::setMax(float value, Reserved reserved) {
-  context_.enter("JointControl::setMax", shape_.name() + " " + formatNumber(value),
-                 reserved);
+  enter("JointControl::setMax", shape_.name() + " " + formatNumber(value), reserved);
   shape_.setMaximum(value);
 }
 
 float JointControlObject::defaultValue(Reserved reserved) {
-  context_.enter("JointControl::defaultValue", shape_.name(), reserved);
+  enter("JointControl::defaultValue", shape_.name(), reserved);
   return shape_.defaultValue();
 }
 
 void JointControlObject::setRotation(const Quaternion* rotation, Reserved reserved) {
-  context_.enter("JointControl::setRotation",
-                 shape_.name() + " " +
-                     (rotation != nullptr ? formatQuaternion(*rotation) : "(null)"),
-                 reserved);
+  enter("JointControl::setRotation",
+        shape_.name() + " " +
+            (rotation != nullptr ? formatQuaternion(*rotation) : "(null)"),
+        reserved);
   if (rotation == nullptr) {
     context_.protocol.violation("JointControl::setRotation: null rotation");
     return;
@@ -62,7 +59,7 @@ void JointControlObject::setRotation(const Quaternion* rotation, Reserved reserv
 }
 
 Quaternion* JointControlObject::defaultRotation(Quaternion* out, Reserved reserved) {
-  context_.enter("JointControl::defaultRotation", shape_.name(), reserved);
+  enter("JointControl::defaultRotation", shape_.name(), reserved);
   if (out == nullptr) {
     context_.protocol.violation("JointControl::defaultRotation: null output");
     return nullptr;
@@ -75,7 +72,7 @@ BallJointFrameObject::BallJointFrameObject(HostContext& context, Shape& shape)
     : Counted(context, "BallJointFrame", shape.name()), shape_(shape) {}
 
 Quaternion* BallJointFrameObject::jointRotation(Quaternion* out, Reserved reserved) {
-  context_.enter("BallJointFrame::jointRotation", shape_.name(), reserved);
+  enter("BallJointFrame::jointRotation", shape_.name(), reserved);
   if (out == nullptr) {
     context_.protocol.violation("BallJointFrame::jointRotation: null output");
     return nullptr;
@@ -85,7 +82,7 @@ Quaternion* BallJointFrameObject::jointRotation(Quaternion* out, Reserved reserv
 }
 
 Vec3* BallJointFrameObject::jointCentre(Vec3* out, Reserved reserved) {
-  context_.enter("BallJointFrame::jointCentre", shape_.name(), reserved);
+  enter("BallJointFrame::jointCentre", shape_.name(), reserved);
   if (out == nullptr) {
     context_.protocol.violation("BallJointFrame::jointCentre: null output");
     return nullptr;

@@ -4,6 +4,11 @@
 
 namespace jolvent::standin {
 
+void Journal::record(std::string entry) {
+  entries_.push_back(entry);
+  if (watcher_) watcher_(entry);
+}
+
 bool Journal::contains(std::string_view entry) const {
   return find(entry) != npos;
 }

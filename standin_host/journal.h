@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,12 @@ namespace jolvent::standin {
 
 class Journal {
 public:
-  void record(std::string entry) { entries_.push_back(std::move(entry)); }
+  void record(std::string entry);
+  // Called with each new entry as it is recorded, before the operation has
+  // any effect: a test can look at the plug-in's state at every host call.
+  void setWatcher(std::function<void(const std::string& entry)> watcher) {
+    watcher_ = std::move(watcher);
+  }
 
   const std::vector<std::string>& entries() const { return entries_; }
   std::size_t size() const { return entries_.size(); }
@@ -40,6 +46,7 @@ public:
 
 private:
   std::vector<std::string> entries_;
+  std::function<void(const std::string&)> watcher_;
 };
 
 }  // namespace jolvent::standin

@@ -34,32 +34,29 @@ MotionKey* MotionObject::keyAt(const char* operation, int key) {
 }
 
 void MotionObject::setKeyValue(int key, float value, Reserved reserved) {
-  context_.enter("Motion::setKeyValue",
-                 shape_.name() + " " + std::to_string(key) + " " + formatNumber(value),
-                 reserved);
+  enter("Motion::setKeyValue",
+        shape_.name() + " " + std::to_string(key) + " " + formatNumber(value), reserved);
   if (MotionKey* found = keyAt("Motion::setKeyValue", key)) found->value = value;
 }
 
 float MotionObject::currentPosition(Reserved reserved) {
-  context_.enter("Motion::currentPosition", shape_.name(), reserved);
+  enter("Motion::currentPosition", shape_.name(), reserved);
   return shape_.scene().sequencePosition();
 }
 
 int MotionObject::keyCount(Reserved reserved) {
-  context_.enter("Motion::keyCount", shape_.name(), reserved);
+  enter("Motion::keyCount", shape_.name(), reserved);
   return static_cast<int>(shape_.motion().keys().size());
 }
 
 float MotionObject::keyPosition(int key, Reserved reserved) {
-  context_.enter("Motion::keyPosition", shape_.name() + " " + std::to_string(key),
-                 reserved);
+  enter("Motion::keyPosition", shape_.name() + " " + std::to_string(key), reserved);
   const MotionKey* found = keyAt("Motion::keyPosition", key);
   return found != nullptr ? found->position : 0.0F;
 }
 
 void MotionObject::addKey(float position, Reserved reserved) {
-  context_.enter("Motion::addKey", shape_.name() + " " + formatNumber(position),
-                 reserved);
+  enter("Motion::addKey", shape_.name() + " " + formatNumber(position), reserved);
   if (std::isnan(position)) {
     context_.protocol.violation("Motion::addKey: position is not a number");
     return;
@@ -69,10 +66,10 @@ void MotionObject::addKey(float position, Reserved reserved) {
 
 void MotionObject::setKeyRotation(int key, const Quaternion* rotation,
                                   Reserved reserved) {
-  context_.enter("Motion::setKeyRotation",
-                 shape_.name() + " " + std::to_string(key) + " " +
-                     (rotation != nullptr ? formatQuaternion(*rotation) : "(null)"),
-                 reserved);
+  enter("Motion::setKeyRotation",
+        shape_.name() + " " + std::to_string(key) + " " +
+            (rotation != nullptr ? formatQuaternion(*rotation) : "(null)"),
+        reserved);
   if (rotation == nullptr) {
     context_.protocol.violation("Motion::setKeyRotation: null rotation");
     return;
@@ -82,7 +79,7 @@ void MotionObject::setKeyRotation(int key, const Quaternion* rotation,
 }
 
 bool MotionObject::motionEnabled(Reserved reserved) {
-  context_.enter("Motion::motionEnabled", shape_.name(), reserved);
+  enter("Motion::motionEnabled", shape_.name(), reserved);
   return shape_.motion().enabled();
 }
 
@@ -90,7 +87,7 @@ MotionContainerObject::MotionContainerObject(HostContext& context, StandInScene&
     : Counted(context, "MotionContainer", ""), scene_(scene) {}
 
 Motion* MotionContainerObject::activeMotion(Reserved reserved) {
-  context_.enter("MotionContainer::activeMotion", "", reserved);
+  enter("MotionContainer::activeMotion", "", reserved);
   Shape* shape = scene_.activeShapeModel();
   if (shape == nullptr || !shape->motion().present()) return nullptr;
   return shape->motionObject().handOut();

@@ -11,6 +11,23 @@
 namespace jolvent::standin {
 
 namespace {
+// Shows the scene the array of the notice being delivered, for the life of a
+// scope; nested notices restore the outer one's.
+class NoticeArrayScope {
+public:
+  NoticeArrayScope(StandInScene& scene, const std::vector<shape_class*>& objects)
+      : scene_(scene), outer_(scene.noticeArray()) {
+    scene_.setNoticeArray({objects.data(), objects.size()});
+  }
+  ~NoticeArrayScope() { scene_.setNoticeArray(outer_); }
+  NoticeArrayScope(const NoticeArrayScope&) = delete;
+  NoticeArrayScope& operator=(const NoticeArrayScope&) = delete;
+
+private:
+  StandInScene& scene_;
+  StandInScene::ShapeArray outer_;
+};
+
 // Sets a flag for the life of a scope, on every path.
 class ScopedFlag {
 public:
@@ -65,6 +82,7 @@ void Notifier::activeShapes(const std::vector<Shape*>& shapes) {
 void Notifier::deliverActiveShapes(const std::vector<Shape*>& shapes) {
   journal("activeShapes", shapes);
   const std::vector<shape_class*> objects = objectsOf(shapes);
+  const NoticeArrayScope showing(scene_, objects);
   for (plugin_interface* component : std::vector(components_)) {
     bool flag = true;
     component->activeShapesNotice(&flag, currentScene(), static_cast<int>(objects.size()),
@@ -80,6 +98,7 @@ void Notifier::shapesChanged(const std::vector<Shape*>& shapes) {
 void Notifier::deliverShapesChanged(const std::vector<Shape*>& shapes) {
   journal("shapesChanged", shapes);
   const std::vector<shape_class*> objects = objectsOf(shapes);
+  const NoticeArrayScope showing(scene_, objects);
   for (plugin_interface* component : std::vector(components_)) {
     bool flag = true;
     component->shapesChangedNotice(&flag, currentScene(),

@@ -2,6 +2,8 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <stdexcept>
 
 #include "standin_host/motion.h"
@@ -18,15 +20,6 @@ constexpr ShapeHandle kHandleStep = 0x10;
 // Creation targets differ from handles, so one cannot pass for the other.
 constexpr ShapeHandle kTargetTag = 0x0000A5A500000000ULL;
 static_assert(sizeof(CreationTarget) == sizeof(ShapeHandle));
-
-HWND defaultMainWindow() {
-#ifdef _WIN32
-  // A real window, so owned windows can be created under Wine.
-  return GetDesktopWindow();
-#else
-  return reinterpret_cast<HWND>(std::uintptr_t{0x00010010});
-#endif
-}
 
 void appendInOrder(const Shape& from, std::vector<Shape*>& out) {
   for (Shape* child : from.children()) {
@@ -52,6 +45,12 @@ std::string describeShape(const Shape& shape) {
   return text;
 }
 
+bool pointsInto(const StandInScene::ShapeArray& array, shape_class* const* pointer) {
+  if (pointer == nullptr || array.shapes == nullptr) return false;
+  const std::less<shape_class* const*> before;
+  return !before(pointer, array.shapes) && before(pointer, array.shapes + array.count);
+}
+
 void describeSubtree(const Shape& shape, int depth, std::string& out) {
   out +=
       std::string(static_cast<std::size_t>(2 * depth), ' ') + describeShape(shape) + "\n";
@@ -61,9 +60,8 @@ void describeSubtree(const Shape& shape, int depth, std::string& out) {
 }  // namespace
 
 StandInScene::StandInScene(HostContext& context)
-    : Counted(context, "Scene", ""),
+    : Counted(context, "Scene", "", Lifetime::host),
       nextHandle_(kFirstHandle),
-      mainWindow_(defaultMainWindow()),
       motionContainer_(std::make_unique<MotionContainerObject>(context, *this)) {
   root_ = &create(ShapeKind::part, "(root)", nullptr);
   creationParent_ = root_;
@@ -74,17 +72,17 @@ StandInScene::~StandInScene() = default;
 // Scene operations
 
 HWND StandInScene::mainWindow(Reserved reserved) {
-  context_.enter("Scene::mainWindow", "", reserved);
-  return mainWindow_;
+  enter("Scene::mainWindow", "", reserved);
+  return chosenMainWindow_ ? *chosenMainWindow_ : ownMainWindow_.handle();
 }
 
 void StandInScene::updateViews(Reserved reserved) {
-  context_.enter("Scene::updateViews", "", reserved);
+  enter("Scene::updateViews", "", reserved);
   ++updateViewsCount_;
 }
 
 LineBuilder* StandInScene::beginLine(const char* name, int zero, Reserved reserved) {
-  context_.enter("Scene::beginLine", name != nullptr ? name : "(null)", reserved);
+  enter("Scene::beginLine", name != nullptr ? name : "(null)", reserved);
   context_.protocol.expectZero("Scene::beginLine", "second argument", zero);
   if (name == nullptr) context_.protocol.violation("Scene::beginLine: null name");
   if (openLine_ != nullptr) {
@@ -98,18 +96,17 @@ LineBuilder* StandInScene::beginLine(const char* name, int zero, Reserved reserv
 
 void StandInScene::appendPoint(const Vec3* position, const Vec3* a, const Vec3* b,
                                const Vec3* c, const Vec3* d, Reserved reserved) {
-  context_.enter("Scene::appendPoint",
-                 position != nullptr ? formatVec3(*position) : "(null)", reserved);
-  const Vec3* copies[4] = {a, b, c, d};
+  enter("Scene::appendPoint", position != nullptr ? formatVec3(*position) : "(null)",
+        reserved);
   if (position == nullptr) {
     context_.protocol.violation("Scene::appendPoint: null position");
     return;
   }
-  for (const Vec3* copy : copies) {
-    if (copy == nullptr || copy->x != position->x || copy->y != position->y ||
-        copy->z != position->z) {
+  // The rule is one Vec3 given five times, not five equal ones.
+  for (const Vec3* copy : {a, b, c, d}) {
+    if (copy != position) {
       context_.protocol.violation(
-          "Scene::appendPoint: the five positions are not all the same point");
+          "Scene::appendPoint: the five pointers are not all to the same Vec3");
       break;
     }
   }
@@ -121,7 +118,7 @@ void StandInScene::appendPoint(const Vec3* position, const Vec3* a, const Vec3* 
 }
 
 void StandInScene::endLine(Reserved reserved) {
-  context_.enter("Scene::endLine", "", reserved);
+  enter("Scene::endLine", "", reserved);
   if (openLine_ == nullptr) {
     context_.protocol.violation("Scene::endLine: no line is open");
     return;
@@ -130,7 +127,7 @@ void StandInScene::endLine(Reserved reserved) {
 }
 
 PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
-  context_.enter("Scene::beginPart", name != nullptr ? name : "(null)", reserved);
+  enter("Scene::beginPart", name != nullptr ? name : "(null)", reserved);
   if (name == nullptr) context_.protocol.violation("Scene::beginPart: null name");
   if (openLine_ != nullptr) {
     context_.protocol.violation(
@@ -142,7 +139,7 @@ PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
 }
 
 void StandInScene::endPart(Reserved reserved) {
-  context_.enter("Scene::endPart", "", reserved);
+  enter("Scene::endPart", "", reserved);
   if (openLine_ != nullptr) {
     context_.protocol.violation(
         concat({"Scene::endPart: line ", openLine_->name(), " is still open"}));
@@ -155,37 +152,45 @@ void StandInScene::endPart(Reserved reserved) {
 }
 
 int StandInScene::activeShapeCount(Reserved reserved) {
-  context_.enter("Scene::activeShapeCount", "", reserved);
+  enter("Scene::activeShapeCount", "", reserved);
   return static_cast<int>(selection_.size());
 }
 
 MotionContainer* StandInScene::motionContainer(int zero, Reserved reserved) {
-  context_.enter("Scene::motionContainer", "", reserved);
+  enter("Scene::motionContainer", "", reserved);
   context_.protocol.expectZero("Scene::motionContainer", "first argument", zero);
   return motionContainer_->handOut();
 }
 
 float StandInScene::guideScale(Reserved reserved) {
-  context_.enter("Scene::guideScale", "", reserved);
+  enter("Scene::guideScale", "", reserved);
   return guideScale_;
 }
 
 shape_class* StandInScene::shapeByHandle(ShapeHandle handle, Reserved reserved) {
-  context_.enter("Scene::shapeByHandle", describeHandle(handle), reserved);
+  enter("Scene::shapeByHandle", describeHandle(handle), reserved);
   Shape* shape = shapeWithHandle(handle);
   return isLive(shape) ? shape->asShapeClass() : nullptr;
 }
 
 shape_class* StandInScene::activeShape(int zero, Reserved reserved) {
-  context_.enter("Scene::activeShape", "", reserved);
+  enter("Scene::activeShape", "", reserved);
   context_.protocol.expectZero("Scene::activeShape", "first argument", zero);
   Shape* shape = activeShapeModel();
   return shape != nullptr ? shape->asShapeClass() : nullptr;
 }
 
 shape_class* StandInScene::findShapeByName(const char* name, bool* flag) {
-  context_.enterUnreserved("Scene::findShapeByName", name != nullptr ? name : "(null)");
+  enterUnreserved("Scene::findShapeByName", name != nullptr ? name : "(null)");
   if (flag != nullptr) {
+    // Read as a byte: the caller must have set it to false, and a bool holding
+    // anything else cannot be read as a bool.
+    unsigned char byte = 0;
+    std::memcpy(&byte, flag, 1);
+    if (byte != 0) {
+      context_.protocol.violation(concat({"Scene::findShapeByName: the flag byte held ",
+                                          std::to_string(byte), ", expected 0"}));
+    }
     *flag = false;
   } else {
     context_.protocol.violation("Scene::findShapeByName: null flag");
@@ -201,9 +206,8 @@ shape_class* StandInScene::findShapeByName(const char* name, bool* flag) {
 void StandInScene::setCreationParent(CreationTarget target, Reserved reserved) {
   const ShapeHandle handle = static_cast<ShapeHandle>(target) ^ kTargetTag;
   Shape* shape = shapeWithHandle(handle);
-  context_.enter("Scene::setCreationParent",
-                 shape != nullptr ? describeHandle(handle) : describeHandle(target),
-                 reserved);
+  enter("Scene::setCreationParent",
+        shape != nullptr ? describeHandle(handle) : describeHandle(target), reserved);
   if (!isLive(shape) || !shape->isPart()) {
     context_.protocol.violation(
         "Scene::setCreationParent: the value names no part in the scene");
@@ -214,8 +218,8 @@ void StandInScene::setCreationParent(CreationTarget target, Reserved reserved) {
 }
 
 bool StandInScene::isValidHandle(ShapeHandle handle, Reserved reserved) {
-  context_.enter("Scene::isValidHandle", describeHandle(handle), reserved);
-  return isLive(shapeWithHandle(handle));
+  enter("Scene::isValidHandle", describeHandle(handle), reserved);
+  return isLive(shapeWithHandle(handle)) && !invalidHandles_.contains(handle);
 }
 
 void StandInScene::setActiveShapes(int count, shape_class* const* shapes,
@@ -226,7 +230,11 @@ void StandInScene::setActiveShapes(int count, shape_class* const* shapes,
     details += ' ';
     details += shape != nullptr ? shape->name() : std::string("(unknown)");
   }
-  context_.enter("Scene::setActiveShapes", details, reserved);
+  enter("Scene::setActiveShapes", details, reserved);
+  if (pointsInto(noticeArray_, shapes)) {
+    context_.protocol.violation(
+        "Scene::setActiveShapes: given the notice's own shape array, not a copy");
+  }
   if (count < 0 || (count > 0 && shapes == nullptr)) {
     context_.protocol.violation(
         concat({"Scene::setActiveShapes: ", std::to_string(count), " shapes from a ",
@@ -252,8 +260,16 @@ void StandInScene::setActiveShapes(int count, shape_class* const* shapes,
 }
 
 bool StandInScene::isMotionMode(Reserved reserved) {
-  context_.enter("Scene::isMotionMode", "", reserved);
+  enter("Scene::isMotionMode", "", reserved);
   return motionMode_;
+}
+
+void StandInScene::setHandleValid(ShapeHandle handle, bool valid) {
+  if (valid) {
+    invalidHandles_.erase(handle);
+  } else {
+    invalidHandles_.insert(handle);
+  }
 }
 
 // Building
@@ -264,7 +280,7 @@ Shape& StandInScene::create(ShapeKind kind, std::string name, Shape* parent) {
   Shape& shape = *shapes_.emplace_back(
       std::make_unique<Shape>(*this, kind, std::move(name), handle));
   byHandle_[handle] = &shape;
-  byObject_[shape.asShapeClass()] = &shape;
+  for (const shape_class* face : shape.faces()) byObject_[face] = &shape;
   if (parent != nullptr) parent->attachChild(shape);
   return shape;
 }

@@ -15,18 +15,24 @@
 //   creation parent from setCreationParent (kept until set again or removed),
 //   else into the root.
 // - setActiveShapes copies the array; a shape the host does not know or one no
-//   longer in the scene is dropped and recorded as a protocol violation.
+//   longer in the scene is dropped and recorded as a protocol violation, and
+//   so is being given (part of) the array of the notice being delivered: the
+//   host may change or free that array, so the plug-in must copy it first.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "host/scene.h"
 #include "standin_host/counted.h"
+#include "standin_host/main_window.h"
 #include "standin_host/shape.h"
 
 namespace jolvent::standin {
@@ -86,7 +92,8 @@ public:
   Shape* findByName(std::string_view name) const;
   // All shapes named so, in scene order.
   std::vector<Shape*> findAllByName(std::string_view name) const;
-  // The shape behind an object the host handed out, removed ones included.
+  // The shape behind any of the objects the host hands out for it, removed
+  // ones included.
   Shape* shapeFor(const shape_class* object) const;
   // The shape a handle was given to, removed ones included.
   Shape* shapeWithHandle(ShapeHandle handle) const;
@@ -98,7 +105,11 @@ public:
   // Settings.
   void setGuideScale(float scale) { guideScale_ = scale; }
   void setMotionMode(bool motionMode) { motionMode_ = motionMode; }
-  void setMainWindowHandle(HWND window) { mainWindow_ = window; }
+  // What mainWindow answers instead of the host's own window (main_window.h).
+  void setMainWindowHandle(HWND window) { chosenMainWindow_ = window; }
+  // Makes isValidHandle answer false for a handle of a shape still in the
+  // scene (shapeByHandle still finds it), or undoes that.
+  void setHandleValid(ShapeHandle handle, bool valid);
   // The sequence position every Motion::currentPosition answers.
   void setSequencePosition(float position) { sequencePosition_ = position; }
   float sequencePosition() const { return sequencePosition_; }
@@ -126,6 +137,15 @@ public:
 
   MotionContainerObject& motionContainerObject() const { return *motionContainer_; }
 
+  // The shape array of the notice being delivered, for the Notifier; empty
+  // between notices.
+  struct ShapeArray {
+    shape_class* const* shapes = nullptr;
+    std::size_t count = 0;
+  };
+  ShapeArray noticeArray() const { return noticeArray_; }
+  void setNoticeArray(ShapeArray array) { noticeArray_ = array; }
+
   // For the shape objects.
   HostContext& context() const { return context_; }
   CreationTarget targetOf(const Shape& shape) const;
@@ -146,6 +166,7 @@ private:
   std::vector<std::unique_ptr<Shape>> shapes_;  // every shape ever made
   std::unordered_map<ShapeHandle, Shape*> byHandle_;
   std::unordered_map<const shape_class*, Shape*> byObject_;
+  std::unordered_set<ShapeHandle> invalidHandles_;
   ShapeHandle nextHandle_;
   Shape* root_ = nullptr;
   Shape* creationParent_ = nullptr;
@@ -155,10 +176,12 @@ private:
 
   float guideScale_ = 1.0F;
   bool motionMode_ = false;
-  HWND mainWindow_ = nullptr;
+  MainWindow ownMainWindow_;
+  std::optional<HWND> chosenMainWindow_;
   int updateViewsCount_ = 0;
   float sequencePosition_ = 0.0F;
   EmptySelection emptySelection_ = EmptySelection::root;
+  ShapeArray noticeArray_;
 
   std::unique_ptr<MotionContainerObject> motionContainer_;
   std::function<void()> activeShapesHook_;

@@ -13,10 +13,13 @@ Shape::Shape(StandInScene& scene, ShapeKind kind, std::string name, ShapeHandle 
     : scene_(scene), kind_(kind), name_(std::move(name)), handle_(handle) {
   HostContext& context = scene.context();
   if (kind == ShapeKind::part) {
-    part_ = std::make_unique<PartObject>(context, *this);
+    part_ = std::make_unique<PartObject>(context, *this, ShapeFace::shape);
+    partView_ = std::make_unique<PartObject>(context, *this, ShapeFace::partView);
+    newPart_ = std::make_unique<PartObject>(context, *this, ShapeFace::created);
     partBuilder_ = std::make_unique<PartBuilderObject>(context, *this);
   } else {
-    line_ = std::make_unique<LineObject>(context, *this);
+    line_ = std::make_unique<LineObject>(context, *this, ShapeFace::shape);
+    newLine_ = std::make_unique<LineObject>(context, *this, ShapeFace::created);
     lineBuilder_ = std::make_unique<LineBuilderObject>(context, *this);
   }
   jointControl_ = std::make_unique<JointControlObject>(context, *this);
@@ -138,11 +141,16 @@ shape_class* Shape::asShapeClass() const {
 }
 
 part_class* Shape::asPartClass() const {
-  return part_.get();
+  return partView_.get();
 }
 
 line_class* Shape::asLineClass() const {
   return line_.get();
+}
+
+std::vector<const shape_class*> Shape::faces() const {
+  if (isPart()) return {part_.get(), partView_.get(), newPart_.get()};
+  return {line_.get(), newLine_.get()};
 }
 
 void Shape::attachChild(Shape& child) {

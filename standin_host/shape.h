@@ -122,13 +122,21 @@ public:
   MotionTrack& motion() { return motion_; }
   const MotionTrack& motion() const { return motion_; }
 
-  // The host objects the plug-in sees. asPartClass is null for a line and
-  // asLineClass null for a part.
+  // The host objects the plug-in sees (see shape_objects.h). asShapeClass is
+  // the shape itself, as lookups and notices hand it out; asPartClass is the
+  // part view asPart answers (null for a line); asLineClass is a line's shape
+  // object (null for a part).
   shape_class* asShapeClass() const;
   part_class* asPartClass() const;
   line_class* asLineClass() const;
+  // Every object through which the plug-in can reach the shape.
+  std::vector<const shape_class*> faces() const;
   PartObject* partObject() const { return part_.get(); }
+  PartObject* partView() const { return partView_.get(); }
   LineObject* lineObject() const { return line_.get(); }
+  // What partShape and lineShape hand out, counted.
+  PartObject* newPartObject() const { return newPart_.get(); }
+  LineObject* newLineObject() const { return newLine_.get(); }
   JointControlObject& jointControlObject() const { return *jointControl_; }
   BallJointFrameObject& frameObject() const { return *frame_; }
   MotionObject& motionObject() const { return *motionObject_; }
@@ -180,7 +188,10 @@ private:
   MotionTrack motion_;
 
   std::unique_ptr<PartObject> part_;
+  std::unique_ptr<PartObject> partView_;
+  std::unique_ptr<PartObject> newPart_;
   std::unique_ptr<LineObject> line_;
+  std::unique_ptr<LineObject> newLine_;
   std::unique_ptr<PartBuilderObject> partBuilder_;
   std::unique_ptr<LineBuilderObject> lineBuilder_;
   std::unique_ptr<JointControlObject> jointControl_;

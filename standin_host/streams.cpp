@@ -21,8 +21,8 @@ std::string StreamObject::operationDetails(const std::string& rest) const {
 }
 
 void StreamObject::readFloat(float* out, Reserved reserved) {
-  context_.enter("Stream::readFloat",
-                 operationDetails(concat({"@", std::to_string(position_)})), reserved);
+  enter("Stream::readFloat", operationDetails(concat({"@", std::to_string(position_)})),
+        reserved);
   if (out == nullptr) {
     context_.protocol.violation("Stream::readFloat: null output");
     return;
@@ -38,11 +38,11 @@ void StreamObject::readFloat(float* out, Reserved reserved) {
 }
 
 void StreamObject::writeFloat(const float* value, Reserved reserved) {
-  context_.enter("Stream::writeFloat",
-                 operationDetails(value != nullptr ? formatNumber(*value) + " @" +
-                                                         std::to_string(position_)
-                                                   : "(null)"),
-                 reserved);
+  enter("Stream::writeFloat",
+        operationDetails(value != nullptr
+                             ? formatNumber(*value) + " @" + std::to_string(position_)
+                             : "(null)"),
+        reserved);
   if (value == nullptr) {
     context_.protocol.violation("Stream::writeFloat: null value");
     return;
@@ -62,7 +62,7 @@ void StreamObject::writeFloat(const float* value, Reserved reserved) {
 }
 
 void StreamObject::seek(int position, Reserved reserved) {
-  context_.enter("Stream::seek", operationDetails(std::to_string(position)), reserved);
+  enter("Stream::seek", operationDetails(std::to_string(position)), reserved);
   if (position < 0) {
     context_.protocol.violation("Stream::seek: negative position " +
                                 std::to_string(position));
@@ -72,7 +72,7 @@ void StreamObject::seek(int position, Reserved reserved) {
 }
 
 int StreamObject::size(Reserved reserved) {
-  context_.enter("Stream::size", ownerName_, reserved);
+  enter("Stream::size", ownerName_, reserved);
   return static_cast<int>(bytes_.size());
 }
 

@@ -28,6 +28,10 @@ namespace jolvent::standin {
 
 inline constexpr std::int64_t kMaxStreamBytes = 1 << 20;
 
+// The one kind of stream this host makes; createStream takes it three times.
+inline constexpr UuidRecord kStreamKindId{
+    {0x00000000U, 0x53B811D9U, 0xBCFF000AU, 0x95BACEB2U}};
+
 class StreamObject final : public Counted<Stream> {
 public:
   StreamObject(HostContext& context, std::string ownerName, const UuidRecord& key,

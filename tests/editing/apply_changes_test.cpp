@@ -8,6 +8,7 @@
 #include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "math/euler.h"
+#include "standin_host/text.h"
 #include "tests/editing/editing_fixture.h"
 
 namespace jolvent {
@@ -127,6 +128,67 @@ TEST_F(ApplySliderChange, AStaleJointOrNoActiveShapeChangesNothing) {
   applySliderChange(scene());
 }
 
+// The rotation goes to the joint before the angles go to its stream, and the
+// joint control is held until both are done.
+TEST_F(ApplySliderChange, MakesItsHostCallsInOrder) {
+  const std::string key = " " + standin::formatUuid(jointSettingsKey());
+  const struct {
+    const char* title;
+    bool withStream;
+  } cases[] = {{"the first change makes the stream", false},
+               {"a later change keeps its limits", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    standin::Shape& joint = jointAtRest();
+    if (c.withStream) {
+      joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 0, 0, 0});
+    }
+    editState().yaw = 10;
+    editState().activeControl = control::kYawSlider;
+    host.journal().clear();
+
+    applySliderChange(scene());
+
+    std::vector<std::string> expected = {
+        "Scene::shapeByHandle joint1",
+        "shape_class::jointControl joint1",
+        "JointControl::setRotation joint1 " + standin::formatQuaternion(joint.rotation()),
+        "Scene::shapeByHandle joint1",
+        "shape_class::getStream joint1" + key,
+    };
+    if (!c.withStream) {
+      for (const char* call :
+           {"shape_class::createStream joint1", "Stream::seek joint1 0",
+            "Stream::writeFloat joint1 -360 @0", "Stream::writeFloat joint1 360 @4",
+            "Stream::writeFloat joint1 -360 @8", "Stream::writeFloat joint1 360 @12",
+            "Stream::writeFloat joint1 -360 @16", "Stream::writeFloat joint1 360 @20"}) {
+        expected.push_back(call);
+      }
+      expected[5] += key;
+    }
+    for (const char* call :
+         {"Stream::seek joint1 24", "Stream::writeFloat joint1 10 @24",
+          "Stream::writeFloat joint1 0 @28", "Stream::writeFloat joint1 0 @32",
+          "Stream::Release joint1", "JointControl::Release joint1"}) {
+      expected.push_back(call);
+    }
+    EXPECT_EQ(host.journal().entries(), expected);
+    model().removeShape(joint);
+  }
+
+  standin::Shape& elbow = model().addValuedJoint("elbow", 3, 0.25F, -1, 1);
+  model().select({&elbow});
+  editState().ballJointHandle = 0;
+  editState().jointValue = 0.75F;
+  editState().activeControl = control::kJointSlider;
+  host.journal().clear();
+  applySliderChange(scene());
+  EXPECT_EQ(host.journal().entries(),
+            (std::vector<std::string>{
+                "Scene::activeShape", "shape_class::jointControl elbow",
+                "JointControl::setValue elbow 0.75", "JointControl::Release elbow"}));
+}
+
 TEST_F(ApplySliderChange, ReleasesTheJointControlWhenAHostCallThrows) {
   for (const char* operation :
        {"JointControl::setRotation", "shape_class::getStream", "Stream::writeFloat"}) {
@@ -232,18 +294,92 @@ TEST_F(RecordMotionKey, NothingIsTouchedUnlessRecordingIsOnForAnEnabledMotion) {
       {"no motion", true, true, false},
   };
   for (const auto& entry : cases) {
-    SCOPED_TRACE(entry.what);
-    standin::Shape& joint = keyedJoint();
-    host.app().setRecordingMotion(entry.recording);
-    joint.motion().setEnabled(entry.enabled);
-    joint.motion().setPresent(entry.present);
-    for (float position : {5.0F, 10.0F}) {
-      model().setSequencePosition(position);
-      editState().rotation = applyAxisDelta(kIdentity, &axisX, 40, 0);
-      recordMotionKey(scene());
-      EXPECT_EQ(positions(joint), (std::vector<float>{0, 10}));
-      expectSameRotation(joint.motion().keys()[1].rotation, kIdentity, 0.0F);
+    // The gate holds for a motion without keys as well.
+    for (bool keyed : {true, false}) {
+      SCOPED_TRACE(std::string(entry.what) +
+                   (keyed ? ", keys at 0 and 10" : ", no keys"));
+      standin::Shape& joint = keyedJoint();
+      if (!keyed) joint.motion().keys().clear();
+      const std::vector<float> before = positions(joint);
+      host.app().setRecordingMotion(entry.recording);
+      joint.motion().setEnabled(entry.enabled);
+      joint.motion().setPresent(entry.present);
+      for (float position : {5.0F, 10.0F}) {
+        model().setSequencePosition(position);
+        editState().rotation = applyAxisDelta(kIdentity, &axisX, 40, 0);
+        recordMotionKey(scene());
+        EXPECT_EQ(positions(joint), before);
+        if (keyed) expectSameRotation(joint.motion().keys()[1].rotation, kIdentity, 0.0F);
+      }
     }
+  }
+}
+
+// The gate asks for the motion, then the recording, then the motion's own
+// switch; container and motion are given back last, on every path.
+TEST_F(RecordMotionKey, MakesItsHostCallsInOrder) {
+  const std::vector<std::string> gate = {"Scene::motionContainer",
+                                         "MotionContainer::activeMotion",
+                                         "HostApp::isRecordingMotion"};
+  const std::vector<std::string> releases = {"Motion::Release joint1",
+                                             "MotionContainer::Release"};
+  auto join = [](std::vector<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+  };
+  const std::vector<std::string> opened = {"Motion::motionEnabled joint1",
+                                           "Motion::currentPosition joint1",
+                                           "Motion::keyCount joint1"};
+  const struct {
+    const char* title;
+    bool recording;
+    bool enabled;
+    bool present;
+    bool keyed;
+    float position;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {"the key at the position is overwritten", true, true, true, true, 10,
+       join({gate,
+             opened,
+             {"Motion::keyPosition joint1 0", "Motion::keyPosition joint1 1",
+              "Motion::setKeyRotation joint1 1 1 0 0 0"},
+             releases})},
+      {"a key between is added", true, true, true, true, 5,
+       join({gate,
+             opened,
+             {"Motion::keyPosition joint1 0", "Motion::keyPosition joint1 1",
+              "Motion::addKey joint1 5"},
+             releases})},
+      {"the first key", true, true, true, false, 3,
+       join({gate, opened, {"Motion::addKey joint1 3"}, releases})},
+      {"recording off", false, true, true, false, 3, join({gate, releases})},
+      {"motion disabled", true, false, true, false, 3,
+       join({gate, {"Motion::motionEnabled joint1"}, releases})},
+      {"no motion",
+       true,
+       true,
+       false,
+       false,
+       3,
+       {"Scene::motionContainer", "MotionContainer::activeMotion",
+        "MotionContainer::Release"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    standin::Shape& joint = keyedJoint();
+    if (!c.keyed) joint.motion().keys().clear();
+    host.app().setRecordingMotion(c.recording);
+    joint.motion().setEnabled(c.enabled);
+    joint.motion().setPresent(c.present);
+    model().setSequencePosition(c.position);
+    editState().rotation = kIdentity;
+    host.journal().clear();
+
+    recordMotionKey(scene());
+
+    EXPECT_EQ(host.journal().entries(), c.calls);
   }
 }
 

@@ -137,6 +137,19 @@ TEST_F(AxisGuide, MakesItsShapesInOrderEachLineClosedBeforeTheNext) {
   EXPECT_EQ(host.journal().entries(), expected);
 }
 
+TEST_F(AxisGuide, IsNotBuiltForAHandleTheSceneCallsInvalidThoughItsShapeIsFound) {
+  standin::Shape& joint = placedJoint();
+  model().setHandleValid(joint.handle(), false);
+  ASSERT_EQ(scene().shapeByHandle(joint.handle(), 0), joint.asShapeClass());
+  host.journal().clear();
+
+  buildAxisGuide(scene());
+
+  EXPECT_TRUE(guides().empty());
+  EXPECT_EQ(host.journal().entries(),
+            std::vector<std::string>{"Scene::isValidHandle shoulder"});
+}
+
 TEST_F(AxisGuide, IsNotBuiltWithoutALiveJoint) {
   standin::Shape& joint = placedJoint();
   model().removeShape(joint);
@@ -178,6 +191,36 @@ TEST_F(AxisGuide, RemovalTakesTheFirstGuideInSceneOrder) {
   removeAxisGuide(scene());
   EXPECT_TRUE(second.isRemoved());
   EXPECT_EQ(holder.updateParentCount(), 1);
+}
+
+// Each host call of the removal with the removingGuide it was made under.
+TEST_F(AxisGuide, RemovalRaisesRemovingGuideOnlyAroundTheDeletion) {
+  const struct {
+    const char* title;
+    bool guidePresent;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {"a guide",
+       true,
+       {"0 Scene::findShapeByName #Jolvent_Guide", "0 shape_class::parent #Jolvent_Guide",
+        "1 shape_class::remove #Jolvent_Guide", "1 shape_class::updateParent (root)"}},
+      {"no guide", false, {"0 Scene::findShapeByName #Jolvent_Guide"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    if (c.guidePresent) model().addPart(kGuidePartName);
+    std::vector<std::string> calls;
+    host.journal().setWatcher([&calls](const std::string& entry) {
+      calls.push_back(std::to_string(editState().removingGuide) + " " + entry);
+    });
+
+    removeAxisGuide(scene());
+
+    host.journal().setWatcher(nullptr);
+    EXPECT_EQ(calls, c.calls);
+    EXPECT_EQ(editState().removingGuide, 0);
+    EXPECT_TRUE(guides().empty());
+  }
 }
 
 TEST_F(AxisGuide, RemovingGuideIsRaisedOnlyWhileTheGuideIsDeleted) {

@@ -100,12 +100,27 @@ TEST_F(SettingsStream, LimitsAreReadFromTheStreamOrResetWithoutOne) {
   EXPECT_EQ(angleLimits().jointMin, -5.0F) << "the joint limits are not the stream's";
 }
 
+TEST_F(SettingsStream, LimitsAreReadFromTheStartWhereverTheStreamStands) {
+  standin::Shape& joint = editedJoint();
+  setAngleLimits(-90, 90, -45, 45, -30, 30);
+  storeAngles(scene());
+  // The stream keeps its position between references, as a store left it.
+  ASSERT_EQ(joint.stream(jointSettingsKey())->position(), 36);
+  setAngleLimits(-1, 1, -1, 1, -1, 1);
+
+  readStoredLimits(scene());
+
+  EXPECT_EQ(limitsNow(), (Floats{-90, 90, -45, 45, -30, 30}));
+}
+
 TEST_F(SettingsStream, AnglesAreReadOnlyFromAStreamLongerThanTheLimits) {
   const struct {
     Floats content;
     Floats expected;  // pitch, yaw, roll afterwards
   } cases[] = {
       {{-1, 1, -2, 2, -3, 3, 20, 10, 30}, {10, 20, 30}},
+      // 28 bytes: this host reads the missing pitch and roll as 0.
+      {{-1, 1, -2, 2, -3, 3, 20}, {0, 20, 0}},
       {{-1, 1, -2, 2, -3, 3}, {1, 2, 3}},
   };
   for (const auto& entry : cases) {
@@ -194,6 +209,12 @@ TEST_F(ClearJointSettings, DeletesTheStreamResetsTheRangesAndAnswersFalse) {
   EXPECT_EQ(limitsNow(), (Floats{-360, 360, -360, 360, -360, 360}));
   EXPECT_EQ(sliderSelections(panel),
             (std::array<int, 6>{-360, 360, -360, 360, -360, 360}));
+  // Redrawn at once, -360 in the low half and 360 in the high one.
+  EXPECT_EQ(windows.log(), (std::vector<std::string>{
+                               "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98",
+                               "sendItemMessage 1002 TBM_SETSEL 1 0x0168fe98",
+                               "sendItemMessage 1003 TBM_SETSEL 1 0x0168fe98",
+                           }));
   EXPECT_EQ(angleLimits().jointMin, -5.0F);
   EXPECT_EQ((Floats{editState().pitch, editState().yaw, editState().roll}),
             (Floats{1, 2, 3}));
@@ -210,6 +231,7 @@ TEST_F(ClearJointSettings, WithoutAStreamNothingChanges) {
 
   EXPECT_EQ(limitsNow(), (Floats{-90, 90, -45, 45, -30, 30}));
   EXPECT_TRUE(windows.window(panel)->trackbars.empty());
+  EXPECT_TRUE(windows.log().empty());
 }
 
 TEST_F(ClearJointSettings, BeforeThePanelExistsTheLimitsAreResetAllTheSame) {

@@ -66,7 +66,8 @@ TEST_F(AccountingTest, EveryCountedResultIsBookedUntilReleased) {
        "Stream joint1"},
       {"shape_class::createStream",
        [](StandInHost&, Shape& s) {
-         return s.asShapeClass()->createStream(kKey, &kKey, &kKey, &kKey, 0);
+         return s.asShapeClass()->createStream(kKey, &kStreamKindId, &kStreamKindId,
+                                               &kStreamKindId, 0);
        },
        "Stream joint1"},
       {"PartBuilder::partShape",
@@ -75,14 +76,14 @@ TEST_F(AccountingTest, EveryCountedResultIsBookedUntilReleased) {
          h.scene().endPart(0);
          return part;
        },
-       "part_class guide"},
+       "part_class guide (new)"},
       {"LineBuilder::lineShape",
        [](StandInHost& h, Shape&) -> IUnknown* {
          line_class* line = h.scene().beginLine("axis", 0, 0)->lineShape(0);
          h.scene().endLine(0);
          return line;
        },
-       "line_class axis"},
+       "line_class axis (new)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.operation);
@@ -130,7 +131,8 @@ TEST_F(AccountingTest, OverReleaseIsReportedNotFatal) {
 }
 
 TEST_F(AccountingTest, ProblemsListsWhatIsStillHeld) {
-  Stream* stream = joint.asShapeClass()->createStream(kKey, &kKey, &kKey, &kKey, 0);
+  Stream* stream = joint.asShapeClass()->createStream(kKey, &kStreamKindId,
+                                                      &kStreamKindId, &kStreamKindId, 0);
   Scene* scene = host.app().currentScene(0);
   EXPECT_EQ(host.outstandingReferences(), 2);
   EXPECT_EQ(host.problems(),

@@ -146,11 +146,32 @@ TEST_F(NotifierTest, EchoedSelectionIsNotEchoedAgain) {
   EXPECT_TRUE(host.journal().containsInOrder(
       {"Notice::activeShapes 1 joint1", "Scene::setActiveShapes 1 joint1",
        "Notice::activeShapes 1 joint1", "Scene::setActiveShapes 1 joint1"}));
+  EXPECT_EQ(host.problems(), "") << "a copy of the notice's list is what the host wants";
 
   notifier.setEchoActiveShapes(false);
   first.notices.clear();
   notifier.activeShapes({&joint});
   EXPECT_THAT(first.notices, ElementsAre("activeShapes scene joint1"));
+}
+
+TEST_F(NotifierTest, TheNoticesOwnArrayIsNotAnActiveShapeList) {
+  notifier.detach(&second);
+  const struct {
+    const char* title;
+    int offset;  // where in the notice's array the plug-in's list starts
+  } cases[] = {{"the array itself", 0}, {"a part of it", 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    host.protocol().clear();
+    first.onActiveShapes = [this, &c](int count, shape_class* const* shapes) {
+      scene.setActiveShapes(count - c.offset, shapes + c.offset, 0);
+    };
+    notifier.activeShapes({&joint, &elbow});
+    EXPECT_THAT(
+        host.protocolViolations(),
+        ElementsAre(
+            "Scene::setActiveShapes: given the notice's own shape array, not a copy"));
+  }
 }
 
 TEST_F(NotifierTest, EchoedJointChanges) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "host/host_ref.h"
 #include "host/motion.h"
@@ -17,7 +18,7 @@
 namespace jolvent::standin {
 namespace {
 
-using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 struct Fixture {
@@ -29,79 +30,131 @@ struct Fixture {
 struct Case {
   const char* title;
   std::function<void(Fixture&)> call;
-  const char* violation;
+  std::vector<std::string> violations;
 };
+
+Stream* createStream(Fixture& f, const UuidRecord* a, const UuidRecord* b,
+                     const UuidRecord* c) {
+  return f.joint.asShapeClass()->createStream({}, a, b, c, 0);
+}
 
 TEST(ProtocolTest, BreachesAreRecorded) {
   const Vec3 p{1, 2, 3};
   const Vec3 q{1, 2, 4};
+  const Vec3 sameAsP{1, 2, 3};
+  const UuidRecord kind = kStreamKindId;
+  const UuidRecord otherKind{{1U, 2U, 3U, 4U}};
   const Case cases[] = {
-      {"trailing argument", [](Fixture& f) { f.scene.guideScale(7); },
-       "Scene::guideScale: trailing argument was 7, expected 0"},
+      {"trailing argument",
+       [](Fixture& f) { f.scene.guideScale(7); },
+       {"Scene::guideScale: trailing argument was 7, expected 0"}},
       {"beginLine's zero",
        [](Fixture& f) {
          f.scene.beginLine("l", 1, 0);
          f.scene.endLine(0);
        },
-       "Scene::beginLine: second argument was 1, expected 0"},
+       {"Scene::beginLine: second argument was 1, expected 0"}},
       {"motionContainer's zero",
        [](Fixture& f) {
          auto container = HostRef<MotionContainer>::adopt(f.scene.motionContainer(2, 0));
        },
-       "Scene::motionContainer: first argument was 2, expected 0"},
-      {"activeShape's zero", [](Fixture& f) { f.scene.activeShape(3, 0); },
-       "Scene::activeShape: first argument was 3, expected 0"},
+       {"Scene::motionContainer: first argument was 2, expected 0"}},
+      {"activeShape's zero",
+       [](Fixture& f) { f.scene.activeShape(3, 0); },
+       {"Scene::activeShape: first argument was 3, expected 0"}},
       {"setPartOption's zero",
        [](Fixture& f) { f.joint.asPartClass()->setPartOption(4, 0); },
-       "part_class::setPartOption: option was 4, expected 0"},
+       {"part_class::setPartOption: option was 4, expected 0"}},
       {"a shape operation's trailing argument",
        [](Fixture& f) { f.joint.asShapeClass()->name(-1); },
-       "shape_class::name: trailing argument was -1, expected 0"},
+       {"shape_class::name: trailing argument was -1, expected 0"}},
       {"findShapeByName without a flag",
        [](Fixture& f) { f.scene.findShapeByName("joint1", nullptr); },
-       "Scene::findShapeByName: null flag"},
+       {"Scene::findShapeByName: null flag"}},
+      {"findShapeByName with a flag not set to false",
+       [](Fixture& f) {
+         bool flag = true;
+         f.scene.findShapeByName("joint1", &flag);
+         EXPECT_FALSE(flag) << "the host clears it all the same";
+       },
+       {"Scene::findShapeByName: the flag byte held 1, expected 0"}},
       {"five different positions",
        [p, q](Fixture& f) {
          f.scene.beginLine("l", 0, 0);
          f.scene.appendPoint(&p, &p, &q, &p, &p, 0);
          f.scene.endLine(0);
        },
-       "Scene::appendPoint: the five positions are not all the same point"},
+       {"Scene::appendPoint: the five pointers are not all to the same Vec3"}},
+      {"five equal positions that are not one Vec3",
+       [p, sameAsP](Fixture& f) {
+         f.scene.beginLine("l", 0, 0);
+         f.scene.appendPoint(&p, &p, &p, &p, &sameAsP, 0);
+         f.scene.endLine(0);
+       },
+       {"Scene::appendPoint: the five pointers are not all to the same Vec3"}},
       {"a point with no line open",
        [p](Fixture& f) { f.scene.appendPoint(&p, &p, &p, &p, &p, 0); },
-       "Scene::appendPoint: no line is open"},
-      {"endLine with no line open", [](Fixture& f) { f.scene.endLine(0); },
-       "Scene::endLine: no line is open"},
-      {"endPart with no part open", [](Fixture& f) { f.scene.endPart(0); },
-       "Scene::endPart: no part is open"},
+       {"Scene::appendPoint: no line is open"}},
+      {"endLine with no line open",
+       [](Fixture& f) { f.scene.endLine(0); },
+       {"Scene::endLine: no line is open"}},
+      {"endPart with no part open",
+       [](Fixture& f) { f.scene.endPart(0); },
+       {"Scene::endPart: no part is open"}},
       {"a line begun inside an open line",
        [](Fixture& f) {
          f.scene.beginLine("first", 0, 0);
          f.scene.beginLine("second", 0, 0);
          f.scene.endLine(0);
        },
-       "Scene::beginLine: line first is still open"},
+       {"Scene::beginLine: line first is still open"}},
       {"a handle where a creation target belongs",
        [](Fixture& f) { f.scene.setCreationParent(f.joint.handle(), 0); },
-       "Scene::setCreationParent: the value names no part in the scene"},
+       {"Scene::setCreationParent: the value names no part in the scene"}},
       {"a null out-pointer",
        [](Fixture& f) { f.joint.asPartClass()->worldMatrix(nullptr, 0); },
-       "part_class::worldMatrix: null output"},
+       {"part_class::worldMatrix: null output"}},
       {"a null creation identifier",
-       [](Fixture& f) {
-         const UuidRecord key{};
-         auto stream = HostRef<Stream>::adopt(
-             f.joint.asShapeClass()->createStream(key, &key, nullptr, &key, 0));
+       [kind](Fixture& f) {
+         auto stream = HostRef<Stream>::adopt(createStream(f, &kind, nullptr, &kind));
        },
-       "shape_class::createStream: identifier 2 is null"},
+       {"shape_class::createStream: identifier 2 is null",
+        "shape_class::createStream: the three identifiers are not one object"}},
+      {"three equal creation identifiers that are not one object",
+       [kind](Fixture& f) {
+         const UuidRecord copy = kind;
+         auto stream = HostRef<Stream>::adopt(createStream(f, &kind, &kind, &copy));
+       },
+       {"shape_class::createStream: the three identifiers are not one object"}},
+      {"another kind of stream",
+       [otherKind](Fixture& f) {
+         auto stream =
+             HostRef<Stream>::adopt(createStream(f, &otherKind, &otherKind, &otherKind));
+       },
+       {"shape_class::createStream: identifier 00000001-00000002-00000003-00000004 is "
+        "not the stream kind 00000000-53b811d9-bcff000a-95baceb2"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title);
     Fixture f;
     c.call(f);
-    EXPECT_THAT(f.host.protocolViolations(), ElementsAre(c.violation));
+    EXPECT_THAT(f.host.protocolViolations(), ElementsAreArray(c.violations));
     EXPECT_EQ(f.host.outstandingReferences(), 0);
   }
+}
+
+TEST(ProtocolTest, TheAddressRulesHoldForCallersThatKeepThem) {
+  Fixture f;
+  const Vec3 point{1, 2, 3};
+  f.scene.beginLine("l", 0, 0);
+  f.scene.appendPoint(&point, &point, &point, &point, &point, 0);
+  f.scene.endLine(0);
+  bool flag = false;
+  f.scene.findShapeByName("joint1", &flag);
+  auto stream = HostRef<Stream>::adopt(
+      createStream(f, &kStreamKindId, &kStreamKindId, &kStreamKindId));
+  stream.reset();
+  EXPECT_EQ(f.host.problems(), "");
 }
 
 TEST(ProtocolTest, UnclosedBuildersShowInProblems) {

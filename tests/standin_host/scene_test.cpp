@@ -42,6 +42,15 @@ TEST_F(SceneTest, HandlesAreWideDistinctAndNameTheirShapes) {
   EXPECT_FALSE(scene.isValidHandle(a.handle() & 0xFFFFFFFFULL, 0));
 }
 
+TEST_F(SceneTest, AHandleCanBeCalledInvalidWhileItsShapeIsStillFound) {
+  Shape& joint = scene.addBallJoint("joint");
+  scene.setHandleValid(joint.handle(), false);
+  EXPECT_FALSE(scene.isValidHandle(joint.handle(), 0));
+  EXPECT_EQ(scene.shapeByHandle(joint.handle(), 0), joint.asShapeClass());
+  scene.setHandleValid(joint.handle(), true);
+  EXPECT_TRUE(scene.isValidHandle(joint.handle(), 0));
+}
+
 TEST_F(SceneTest, RemovingInvalidatesHandlesButKeepsHeldShapesUsable) {
   Shape& part = scene.addPart("part");
   Shape& joint = scene.addBallJoint("joint", &part);
@@ -49,6 +58,7 @@ TEST_F(SceneTest, RemovingInvalidatesHandlesButKeepsHeldShapesUsable) {
   scene.select({&joint, &line});
 
   // The plug-in holds counted references across the removal.
+  auto heldPart = HostRef<shape_class>::share(part.asShapeClass());
   auto heldJoint = HostRef<shape_class>::share(joint.asShapeClass());
   auto control = HostRef<JointControl>::adopt(joint.asShapeClass()->jointControl(0));
 
@@ -69,8 +79,9 @@ TEST_F(SceneTest, RemovingInvalidatesHandlesButKeepsHeldShapesUsable) {
   control->setValue(0.25F, 0);
   EXPECT_EQ(joint.value(), 0.25F);
   // The removed subtree's top has no parent any more.
-  EXPECT_EQ(part.asShapeClass()->parent(0), nullptr);
+  EXPECT_EQ(heldPart->parent(0), nullptr);
 
+  heldPart.reset();
   heldJoint.reset();
   control.reset();
   EXPECT_EQ(host.problems(), "");
@@ -97,10 +108,16 @@ TEST_F(SceneTest, MisusedRemovalIsRecorded) {
   part.asShapeClass()->updateParent(0);
   scene.root().asShapeClass()->remove(0);
 
-  EXPECT_THAT(host.protocolViolations(),
-              ElementsAre("shape_class::remove: part was already removed",
-                          "shape_class::updateParent: part is no longer in the scene",
-                          "shape_class::remove: the root cannot be removed"));
+  EXPECT_THAT(
+      host.protocolViolations(),
+      ElementsAre(
+          "part_class part: shape_class::remove after it left the scene, with no "
+          "reference held",
+          "shape_class::remove: part was already removed",
+          "part_class part: shape_class::updateParent after it left the scene, with no "
+          "reference held",
+          "shape_class::updateParent: part is no longer in the scene",
+          "shape_class::remove: the root cannot be removed"));
   EXPECT_FALSE(scene.root().isRemoved());
 }
 
@@ -131,7 +148,7 @@ TEST_F(SceneTest, FindShapeByNameTakesTheFirstInDepthFirstOrder) {
       {"(root)", nullptr}, {"gone", nullptr}, {"xx", nullptr},
   };
   for (const Case& c : cases) {
-    bool flag = true;
+    bool flag = false;
     shape_class* found = scene.findShapeByName(c.name, &flag);
     EXPECT_EQ(found, c.expected != nullptr ? c.expected->asShapeClass() : nullptr)
         << "'" << c.name << "'";
@@ -146,7 +163,7 @@ TEST_F(SceneTest, NamesAreBytesAsGiven) {
   const std::string sjis = "\x8A\xD6\x90\xDF";
   Shape& joint = scene.addBallJoint(sjis);
   EXPECT_STREQ(joint.asShapeClass()->name(0), sjis.c_str());
-  bool flag = true;
+  bool flag = false;
   EXPECT_EQ(scene.findShapeByName(sjis.c_str(), &flag), joint.asShapeClass());
 }
 

@@ -1,0 +1,52 @@
+// The headless window system records every request with all its arguments,
+// so a test sees exactly what the plug-in asked for.
+#include "panel/headless_window_system.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "panel/trackbar.h"
+
+namespace jolvent {
+namespace {
+
+TEST(HeadlessWindowSystem, LogsEveryRequestWithItsArguments) {
+  HeadlessWindowSystem windows;
+  HWND panel = windows.createWindow();
+  windows.startTimer(panel, 1);
+  const LPARAM range = packTrackbarRange(-360, 360);
+
+  windows.sendItemMessage(panel, 1001, TBM_SETSEL, kRedraw, range);
+  windows.sendItemMessage(panel, 1002, TBM_SETSEL, 0, range);
+  windows.sendItemMessage(panel, 1003, WM_USER + 5, 7, -1);
+  windows.sendItemMessage(nullptr, 1001, TBM_SETSEL, kRedraw, range);  // no window
+  windows.killTimer(panel, 1);
+  windows.destroyWindow(panel);
+
+  EXPECT_EQ(windows.log(), (std::vector<std::string>{
+                               "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98",
+                               "sendItemMessage 1002 TBM_SETSEL 0 0x0168fe98",
+                               "sendItemMessage 1003 0x0405 7 0xffffffffffffffff",
+                               "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98",
+                               "killTimer 1",
+                               "destroyWindow",
+                           }));
+}
+
+TEST(HeadlessWindowSystem, ASelectionRequestSetsTheRangeWithOrWithoutRedraw) {
+  for (WPARAM redraw : {kRedraw, WPARAM{0}}) {
+    SCOPED_TRACE(redraw);
+    HeadlessWindowSystem windows;
+    HWND panel = windows.createWindow();
+    windows.sendItemMessage(panel, 1001, TBM_SETSEL, redraw, packTrackbarRange(-90, 45));
+    const HeadlessWindowSystem::Trackbar& trackbar =
+        windows.window(panel)->trackbars.at(1001);
+    EXPECT_EQ(trackbar.selectionStart, -90);
+    EXPECT_EQ(trackbar.selectionEnd, 45);
+  }
+}
+
+}  // namespace
+}  // namespace jolvent
