@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/component.h"
 #include "host/edit_bracket.h"
 #include "host/host_ref.h"
 #include "host/joint.h"
@@ -274,7 +275,8 @@ TEST(PartView, APartOperationOnTheShapeItselfIsReported) {
 // are handed out both ways (the scene: borrowed in notices, counted from
 // currentScene).
 TEST(Lifetime, ABorrowedPointerIsNotReleased) {
-  struct Releaser : plugin_interface {
+  struct Releaser final : component<Releaser, plugin_interface> {
+    static UuidRecord uuidRecord() { return {}; }
     void command(HostApp* app, Scene* scene) override {
       scene->Release();
       app->Release();
