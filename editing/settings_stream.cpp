@@ -8,8 +8,8 @@
 #include "host/shape.h"
 #include "host/stream.h"
 #include "math/euler.h"
-#include "panel/trackbar.h"
-#include "panel/window_system.h"
+#include "window_system/trackbar.h"
+#include "window_system/window_system.h"
 #include "plugin/identifiers.h"
 #include "plugin/uuid_text.h"
 

@@ -1,7 +1,7 @@
 #include "plugin/module_lifetime.h"
 
 #include "editing/edit_state.h"
-#include "panel/window_system.h"
+#include "window_system/window_system.h"
 
 namespace jolvent {
 

@@ -8,8 +8,8 @@
 
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
-#include "panel/headless_window_system.h"
-#include "panel/window_system.h"
+#include "window_system/headless_window_system.h"
+#include "window_system/window_system.h"
 #include "standin_host/standin_host.h"
 
 namespace jolvent::test {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "editing/edit_state.h"
-#include "panel/headless_window_system.h"
-#include "panel/window_system.h"
+#include "window_system/headless_window_system.h"
+#include "window_system/window_system.h"
 
 namespace jolvent {
 namespace {

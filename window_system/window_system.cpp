@@ -1,9 +1,9 @@
-#include "panel/window_system.h"
+#include "window_system/window_system.h"
 
 #ifdef _WIN32
-#include "panel/win32_window_system.h"
+#include "window_system/win32_window_system.h"
 #else
-#include "panel/headless_window_system.h"
+#include "window_system/headless_window_system.h"
 #endif
 
 namespace jolvent {

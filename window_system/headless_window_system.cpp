@@ -1,11 +1,11 @@
-#include "panel/headless_window_system.h"
+#include "window_system/headless_window_system.h"
 
 #include <algorithm>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 
-#include "panel/trackbar.h"
+#include "window_system/trackbar.h"
 
 namespace jolvent {
 
@@ -67,6 +67,79 @@ HWND HeadlessWindowSystem::createWindow() {
 
 void HeadlessWindowSystem::startTimer(HWND window, UINT_PTR timer) {
   windows_[window].timers.push_back(timer);
+}
+
+// Not modelled yet: answers as a window system that has none of these.
+HWND HeadlessWindowSystem::createDialog(HINSTANCE, int, HWND, DLGPROC, LPARAM) {
+  return nullptr;
+}
+INT_PTR HeadlessWindowSystem::dialogBox(HINSTANCE, int, HWND, DLGPROC, LPARAM) {
+  return -1;
+}
+bool HeadlessWindowSystem::endDialog(HWND, INT_PTR) {
+  return false;
+}
+HWND HeadlessWindowSystem::dialogItem(HWND, int) {
+  return nullptr;
+}
+int HeadlessWindowSystem::controlId(HWND) {
+  return 0;
+}
+bool HeadlessWindowSystem::setItemText(HWND, int, const char*) {
+  return false;
+}
+int HeadlessWindowSystem::itemText(HWND, int, char* text, int size) {
+  if (text != nullptr && size > 0) text[0] = '\0';
+  return 0;
+}
+bool HeadlessWindowSystem::enableWindow(HWND, bool) {
+  return false;
+}
+HWND HeadlessWindowSystem::setFocus(HWND) {
+  return nullptr;
+}
+HWND HeadlessWindowSystem::focusedWindow() {
+  return nullptr;
+}
+bool HeadlessWindowSystem::showWindow(HWND, int) {
+  return false;
+}
+bool HeadlessWindowSystem::windowRect(HWND, RECT*) {
+  return false;
+}
+bool HeadlessWindowSystem::setWindowPos(HWND, HWND, int, int, int, int, UINT) {
+  return false;
+}
+bool HeadlessWindowSystem::cursorPos(POINT*) {
+  return false;
+}
+SHORT HeadlessWindowSystem::keyState(int) {
+  return 0;
+}
+int HeadlessWindowSystem::systemMetric(int) {
+  return 0;
+}
+UINT_PTR HeadlessWindowSystem::setTimer(HWND window, UINT_PTR id, UINT) {
+  startTimer(window, id);
+  return id;
+}
+int HeadlessWindowSystem::messageBox(HWND, const char*, const char*, UINT) {
+  return IDOK;
+}
+LONG HeadlessWindowSystem::openKey(HKEY, const char*, REGSAM, HKEY*) {
+  return ERROR_FILE_NOT_FOUND;
+}
+LONG HeadlessWindowSystem::createKey(HKEY, const char*, DWORD, REGSAM, HKEY*) {
+  return ERROR_FILE_NOT_FOUND;
+}
+LONG HeadlessWindowSystem::queryValue(HKEY, const char*, DWORD*, BYTE*, DWORD*) {
+  return ERROR_FILE_NOT_FOUND;
+}
+LONG HeadlessWindowSystem::setValue(HKEY, const char*, DWORD, const BYTE*, DWORD) {
+  return ERROR_FILE_NOT_FOUND;
+}
+LONG HeadlessWindowSystem::closeKey(HKEY) {
+  return ERROR_SUCCESS;
 }
 
 const HeadlessWindowSystem::Window* HeadlessWindowSystem::window(HWND handle) const {

@@ -1,13 +1,13 @@
 // The headless window system records every request with all its arguments,
 // so a test sees exactly what the plug-in asked for.
-#include "panel/headless_window_system.h"
+#include "window_system/headless_window_system.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "panel/trackbar.h"
+#include "window_system/trackbar.h"
 
 namespace jolvent {
 namespace {
