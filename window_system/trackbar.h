@@ -7,12 +7,16 @@
 
 namespace jolvent {
 
-// A trackbar range or selection in one parameter: the low 16 bits of each
-// end, minimum low and maximum high. Ends outside -32768..32767 wrap.
+// A trackbar range or selection in one parameter: each end as a signed 16-bit
+// number, minimum in the low and maximum in the high half. An end beyond
+// -32768..32767 is held at -32768 or 32767 instead of wrapping, which
+// would turn a wide range upside down.
 inline LPARAM packTrackbarRange(int minimum, int maximum) {
-  const auto low = static_cast<std::uint32_t>(minimum) & 0xFFFFU;
-  const auto high = static_cast<std::uint32_t>(maximum) & 0xFFFFU;
-  return static_cast<LPARAM>(high << 16 | low);
+  const auto half = [](int end) {
+    const int held = end < -32768 ? -32768 : end > 32767 ? 32767 : end;
+    return static_cast<std::uint32_t>(held) & 0xFFFFU;
+  };
+  return static_cast<LPARAM>(half(maximum) << 16 | half(minimum));
 }
 
 // The two ends of a packed range, as signed 16-bit numbers, the way the
