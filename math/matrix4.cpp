@@ -1,8 +1,62 @@
 #include "math/matrix4.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 namespace jolvent {
+
+namespace {
+
+// Rule of Sarrus. Always inlined: with constant indices every element is a
+// fixed load and the products the minors share are formed once.
+[[gnu::always_inline]] inline float sarrus(const Matrix4& m, int r0, int r1, int r2,
+                                           int c0, int c1, int c2) {
+  const float a00 = m.at(r0, c0);
+  const float a01 = m.at(r0, c1);
+  const float a02 = m.at(r0, c2);
+  const float a10 = m.at(r1, c0);
+  const float a11 = m.at(r1, c1);
+  const float a12 = m.at(r1, c2);
+  const float a20 = m.at(r2, c0);
+  const float a21 = m.at(r2, c1);
+  const float a22 = m.at(r2, c2);
+  return a00 * a11 * a22 + a01 * a12 * a20 + a02 * a10 * a21 - a00 * a12 * a21 -
+         a01 * a10 * a22 - a02 * a11 * a20;
+}
+
+// The three indices other than k, ascending.
+constexpr std::array<int, 3> otherThan(int k) {
+  switch (k) {
+    case 0:
+      return {1, 2, 3};
+    case 1:
+      return {0, 2, 3};
+    case 2:
+      return {0, 1, 3};
+    default:
+      return {0, 1, 2};
+  }
+}
+
+// (-1)^(i + j) times the minor without row j and column i.
+template <int I, int J>
+float signedMinor(const Matrix4& m) {
+  constexpr std::array<int, 3> rows = otherThan(J);
+  constexpr std::array<int, 3> columns = otherThan(I);
+  const float minor =
+      sarrus(m, rows[0], rows[1], rows[2], columns[0], columns[1], columns[2]);
+  return (I + J) % 2 == 0 ? minor : -minor;
+}
+
+// Element k is [k / 4][k % 4]; [3][3], the last, is 1. Built in place.
+template <std::size_t... K>
+Matrix4 scaledCofactors(const Matrix4& m, float r, std::index_sequence<K...>) {
+  return {{(signedMinor<K / 4, K % 4>(m) * r)..., 1.0F}};
+}
+
+}  // namespace
 
 Matrix4 quatToMatrix(const Quaternion& q) {
   const float w = q.w;
@@ -17,23 +71,16 @@ Matrix4 quatToMatrix(const Quaternion& q) {
   // No rotation to speak of; the identity rather than a matrix of
   // not-a-numbers.
   if (n == 0.0F) return identityMatrix;
-
-  Matrix4 m = identityMatrix;
-  m.at(0, 0) = ww + xx - yy - zz;
-  m.at(0, 1) = 2.0F * x * y - 2.0F * w * z;
-  m.at(0, 2) = 2.0F * x * z + 2.0F * w * y;
-  m.at(1, 0) = 2.0F * w * z + 2.0F * x * y;
-  m.at(1, 1) = ww - xx + yy - zz;
-  m.at(1, 2) = 2.0F * y * z - 2.0F * w * x;
-  m.at(2, 0) = 2.0F * x * z - 2.0F * w * y;
-  m.at(2, 1) = 2.0F * y * z + 2.0F * w * x;
-  m.at(2, 2) = ww - xx - yy + zz;
   // Dividing each element by the squared norm makes any non-zero length a
-  // pure rotation.
-  for (int row = 0; row < 3; ++row) {
-    for (int column = 0; column < 3; ++column) m.at(row, column) /= n;
-  }
-  return m;
+  // pure rotation. One expression, so the result is built where the caller
+  // wants it.
+  return {{(ww + xx - yy - zz) / n, (2.0F * x * y - 2.0F * w * z) / n,
+           (2.0F * x * z + 2.0F * w * y) / n, 0.0F,  //
+           (2.0F * w * z + 2.0F * x * y) / n, (ww - xx + yy - zz) / n,
+           (2.0F * y * z - 2.0F * w * x) / n, 0.0F,  //
+           (2.0F * x * z - 2.0F * w * y) / n, (2.0F * y * z + 2.0F * w * x) / n,
+           (ww - xx - yy + zz) / n, 0.0F,  //
+           0.0F, 0.0F, 0.0F, 1.0F}};
 }
 
 Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
@@ -77,43 +124,17 @@ Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
 }
 
 float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1, int c2) {
-  const float a00 = m.at(r0, c0);
-  const float a01 = m.at(r0, c1);
-  const float a02 = m.at(r0, c2);
-  const float a10 = m.at(r1, c0);
-  const float a11 = m.at(r1, c1);
-  const float a12 = m.at(r1, c2);
-  const float a20 = m.at(r2, c0);
-  const float a21 = m.at(r2, c1);
-  const float a22 = m.at(r2, c2);
-  return a00 * a11 * a22 + a01 * a12 * a20 + a02 * a10 * a21 - a00 * a12 * a21 -
-         a01 * a10 * a22 - a02 * a11 * a20;
+  return sarrus(m, r0, r1, r2, c0, c1, c2);
 }
 
 Matrix4 matrixInverse(const Matrix4& m) {
   // For an affine matrix the upper-left block's determinant is the whole
   // determinant.
-  const float d = minorDeterminant(m, 0, 1, 2, 0, 1, 2);
+  const float d = sarrus(m, 0, 1, 2, 0, 1, 2);
   if (!(d < 0.0F || d > 0.0F)) return m;
   const auto r = static_cast<float>(1.0 / static_cast<double>(d));
-
-  Matrix4 result;
-  for (int i = 0; i < 4; ++i) {
-    for (int j = 0; j < 4; ++j) {
-      if (i == 3 && j == 3) continue;
-      int rows[3];
-      int columns[3];
-      for (int k = 0, row = 0, column = 0; k < 4; ++k) {
-        if (k != j) rows[row++] = k;
-        if (k != i) columns[column++] = k;
-      }
-      const float minor = minorDeterminant(m, rows[0], rows[1], rows[2], columns[0],
-                                           columns[1], columns[2]);
-      result.at(i, j) = ((i + j) % 2 == 0 ? minor : -minor) * r;
-    }
-  }
-  result.at(3, 3) = 1.0F;
-  return result;
+  // All fifteen minors unrolled, their indices known when compiling.
+  return scaledCofactors(m, r, std::make_index_sequence<15>{});
 }
 
 }  // namespace jolvent
