@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "math/quaternion_scaling.h"
+
 namespace jolvent {
 
 namespace {
@@ -56,9 +58,14 @@ Matrix4 scaledCofactors(const Matrix4& m, float r, std::index_sequence<K...>) {
   return {{(signedMinor<K / 4, K % 4>(m) * r)..., 1.0F}};
 }
 
-}  // namespace
+float squaredNormOf(const Quaternion& q) {
+  return q.w * q.w + q.x * q.x + q.y * q.y + q.z * q.z;
+}
 
-Matrix4 quatToMatrix(const Quaternion& q) {
+// Each of the nine rotation elements divided by the squared norm n, which
+// makes any length a pure rotation. One expression, so the result is built
+// where the caller wants it.
+[[gnu::always_inline]] inline Matrix4 rotationOver(const Quaternion& q, float n) {
   const float w = q.w;
   const float x = q.x;
   const float y = q.y;
@@ -67,13 +74,6 @@ Matrix4 quatToMatrix(const Quaternion& q) {
   const float xx = x * x;
   const float yy = y * y;
   const float zz = z * z;
-  const float n = ww + xx + yy + zz;
-  // No rotation to speak of; the identity rather than a matrix of
-  // not-a-numbers.
-  if (n == 0.0F) return identityMatrix;
-  // Dividing each element by the squared norm makes any non-zero length a
-  // pure rotation. One expression, so the result is built where the caller
-  // wants it.
   return {{(ww + xx - yy - zz) / n, (2.0F * x * y - 2.0F * w * z) / n,
            (2.0F * x * z + 2.0F * w * y) / n, 0.0F,  //
            (2.0F * w * z + 2.0F * x * y) / n, (ww - xx + yy - zz) / n,
@@ -81,6 +81,28 @@ Matrix4 quatToMatrix(const Quaternion& q) {
            (2.0F * x * z - 2.0F * w * y) / n, (2.0F * y * z + 2.0F * w * x) / n,
            (ww - xx - yy + zz) / n, 0.0F,  //
            0.0F, 0.0F, 0.0F, 1.0F}};
+}
+
+// Guards the all-zero input itself and scales any other first, as
+// normalising does: a quaternion whose squares under- or overflow still has a
+// rotation, the one it has at unit scale. The all-zero quaternion has none
+// and gives the identity rather than not-a-numbers; not-a-numbers and
+// infinities go through as they are.
+[[gnu::cold, gnu::noinline]] Matrix4 quatToMatrixOutOfRange(const Quaternion& q) {
+  if (isAllZero(q)) return identityMatrix;
+  if (!isFinite(q)) return rotationOver(q, squaredNormOf(q));
+  const Quaternion scaled = scaledToUnitExponent(q);
+  return rotationOver(scaled, squaredNormOf(scaled));
+}
+
+}  // namespace
+
+Matrix4 quatToMatrix(const Quaternion& q) {
+  const float n = squaredNormOf(q);
+  if (!squaredNormInRange(n)) [[unlikely]] {
+    return quatToMatrixOutOfRange(q);
+  }
+  return rotationOver(q, n);
 }
 
 Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
