@@ -106,7 +106,6 @@ Matrix4 quatToMatrix(const Quaternion& q) {
 }
 
 Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
-  Matrix4 m;
   float x = axis.x;
   float y = axis.y;
   float z = axis.z;
@@ -132,17 +131,11 @@ Matrix4 axisAngleMatrix(const Vec3& axis, float cosine, float sine) {
   const float ys = y * sine;
   const float zs = z * sine;
   const auto store = [](double value) { return static_cast<float>(value); };
-  m.at(0, 0) = store(xx + (1.0 - xx) * c);
-  m.at(0, 1) = store(xy * k + zs);
-  m.at(0, 2) = store(xz * k - ys);
-  m.at(1, 0) = store(xy * k - zs);
-  m.at(1, 1) = store(yy + (1.0 - yy) * c);
-  m.at(1, 2) = store(yz * k + xs);
-  m.at(2, 0) = store(xz * k + ys);
-  m.at(2, 1) = store(yz * k - xs);
-  m.at(2, 2) = store(zz + (1.0 - zz) * c);
-  m.at(3, 3) = 1.0F;
-  return m;
+  // One expression, so the result is built where the caller wants it.
+  return {{store(xx + (1.0 - xx) * c), store(xy * k + zs), store(xz * k - ys), 0.0F,  //
+           store(xy * k - zs), store(yy + (1.0 - yy) * c), store(yz * k + xs), 0.0F,  //
+           store(xz * k + ys), store(yz * k - xs), store(zz + (1.0 - zz) * c), 0.0F,  //
+           0.0F, 0.0F, 0.0F, 1.0F}};
 }
 
 float minorDeterminant(const Matrix4& m, int r0, int r1, int r2, int c0, int c1, int c2) {
