@@ -74,9 +74,11 @@ struct LibraryInputs {
   std::vector<glm::quat> glmRotations, glmOthers;
   std::vector<glm::vec3> glmAxes;
   std::vector<glm::mat4> glmAffine, glmRotationMatrices;
+  std::vector<glm::vec3> glmSliderAxes;
   std::vector<Eigen::Quaternionf> eigenRotations, eigenOthers;
   std::vector<Eigen::Vector3f> eigenAxes;
   std::vector<Eigen::Matrix4f> eigenAffine, eigenRotationMatrices;
+  std::vector<Eigen::Vector3f> eigenSliderAxes;
 };
 
 // glm's constructor and Eigen's take w first like ours (glm stores it last).
@@ -113,6 +115,9 @@ LibraryInputs convert(const Inputs& in) {
     out.eigenAxes.emplace_back(in.axes[i].x, in.axes[i].y, in.axes[i].z);
     out.eigenAffine.push_back(toEigen(in.affine[i]));
     out.eigenRotationMatrices.push_back(toEigen(in.rotationMatrices[i]));
+    const Vec3& slider = *in.sliderAxes[i];
+    out.glmSliderAxes.emplace_back(slider.x, slider.y, slider.z);
+    out.eigenSliderAxes.emplace_back(slider.x, slider.y, slider.z);
   }
   return out;
 }
@@ -120,11 +125,6 @@ LibraryInputs convert(const Inputs& in) {
 std::vector<Primitive> primitives() {
   static const Inputs in = makeInputs();
   static const LibraryInputs lib = convert(in);
-  // The slider axes for the libraries, which take them by value.
-  static const auto axisOf = [](std::size_t i) {
-    const Vec3& a = *in.sliderAxes[i];
-    return std::pair{glm::vec3(a.x, a.y, a.z), Eigen::Vector3f(a.x, a.y, a.z)};
-  };
   return {
       {"quatNormalize",
        "the reciprocal in double",
@@ -223,11 +223,11 @@ std::vector<Primitive> primitives() {
                                          in.newDegrees[i], in.appliedDegrees[i]);
         }),
         contender([](std::size_t i) {
-          return glm_eq::applyAxisDelta(lib.glmRotations[i], axisOf(i).first,
+          return glm_eq::applyAxisDelta(lib.glmRotations[i], lib.glmSliderAxes[i],
                                         in.newDegrees[i], in.appliedDegrees[i]);
         }),
         contender([](std::size_t i) {
-          return eigen_eq::applyAxisDelta(lib.eigenRotations[i], axisOf(i).second,
+          return eigen_eq::applyAxisDelta(lib.eigenRotations[i], lib.eigenSliderAxes[i],
                                           in.newDegrees[i], in.appliedDegrees[i]);
         })}},
   };
