@@ -127,7 +127,7 @@ std::vector<Primitive> primitives() {
   static const LibraryInputs lib = convert(in);
   return {
       {"quatNormalize",
-       "the reciprocal in double",
+       "nothing: one square root, one reciprocal",
        {contender([](std::size_t i) { return quatNormalize(in.rotations[i]); }),
         contender([](std::size_t i) { return written::quatNormalize(in.rotations[i]); }),
         contender(
@@ -310,9 +310,10 @@ void printTable(const std::vector<Primitive>& list,
 
   std::printf("%s, g++ %s, %s\n\n", cpuModel().c_str(), __VERSION__, JOLVENT_BENCH_FLAGS);
   std::printf(
-      "ns per call (median of %d runs) and instructions per call (callgrind), with the "
-      "ratio to the written algorithm:\n\n",
-      kRepetitions);
+      "ns per call (CPU time, median of %d runs over %zu seeded inputs) and instructions "
+      "per call (callgrind, the loop taken off), with the ratio to the written "
+      "algorithm:\n\n",
+      kRepetitions, kInputCount);
   std::printf(
       "| primitive | ours ns | written ns | glm ns | Eigen ns | ours instr. | written "
       "instr. | glm instr. | Eigen instr. | the written algorithm does more |\n");
