@@ -26,10 +26,12 @@ Vec3 negated(const Vec3& v) {
 
 MatrixDecomposition decomposeMatrix(const Matrix4& m) {
   MatrixDecomposition result;
-  Matrix4 l = m;
-  // The divisor is read anew for each element; [3][3] comes last, so every
-  // element is divided by its value on entry.
-  for (float& element : l.m) element /= l.at(3, 3);
+  // Every element is divided by [3][3] as it was on entry (dividing in place,
+  // [3][3] comes last). One divisor lets the sixteen divisions go four at a
+  // time.
+  Matrix4 l;
+  const float divisor = m.at(3, 3);
+  for (int i = 0; i < 16; ++i) l.m[i] = m.m[i] / divisor;
 
   result.translation = {l.at(3, 0), l.at(3, 1), l.at(3, 2)};
   l.at(3, 0) = 0.0F;

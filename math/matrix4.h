@@ -24,7 +24,9 @@ inline constexpr Matrix4 identityMatrix{{1.0F, 0.0F, 0.0F, 0.0F,  //
                                          0.0F, 0.0F, 0.0F, 1.0F}};
 
 // Rotation matrix of q; q need not be of unit length (each element is divided
-// by the squared norm). An all-zero q gives the identity.
+// by the squared norm), and one too small or too large to square in single
+// precision gives the rotation it has at unit scale. An all-zero q gives the
+// identity.
 Matrix4 quatToMatrix(const Quaternion& q);
 
 // Rotation about axis by the angle whose cosine and sine are given. The axis

@@ -21,7 +21,8 @@ static_assert(sizeof(Quaternion) == 16 && offsetof(Quaternion, w) == 0 &&
               offsetof(Quaternion, z) == 12);
 
 // Unit-length copy of q. The reciprocal of the norm is taken in double
-// precision. An all-zero q gives the identity.
+// precision. A q too small or too large to square in single precision is
+// normalised as it would be at unit scale; an all-zero q gives the identity.
 Quaternion quatNormalize(const Quaternion& q);
 
 // Hamilton product a * b (a on the left), normalised like quatNormalize.

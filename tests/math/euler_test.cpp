@@ -38,6 +38,7 @@ TEST(QuatToEulerDegrees, HalfTurnsAndIdentity) {
       {"half turn about X", {0, 1, 0, 0}, {180, -0.0F, 0}},
       {"half turn about Z", {0, 0, 0, 1}, {0, -0.0F, 180}},
       {"half turn about Y stays within the yaw range", {0, 0, 1, 0}, {180, -0.0F, 180}},
+      {"half turn about X whose squares underflow", {0, 1e-30F, 0, 0}, {180, -0.0F, 0}},
   };
   for (const ReadBackCase& c : cases) {
     SCOPED_TRACE(c.name);

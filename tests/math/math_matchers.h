@@ -4,10 +4,15 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "math/euler.h"
 #include "math/matrix4.h"
@@ -76,6 +81,46 @@ inline Quaternion conventionQuat(double pitch, double yaw, double roll) {
   const double sg = -std::sin(g);
   return {static_cast<float>(w1 * cg - z1 * sg), static_cast<float>(x1 * cg + y1 * sg),
           static_cast<float>(y1 * cg - x1 * sg), static_cast<float>(z1 * cg + w1 * sg)};
+}
+
+// The floats a value type is made of.
+template <class T>
+std::vector<float> floatsOf(const T& value) {
+  static_assert(sizeof(T) % sizeof(float) == 0);
+  std::vector<float> floats(sizeof(T) / sizeof(float));
+  std::memcpy(floats.data(), &value, sizeof(T));
+  return floats;
+}
+
+template <class T>
+std::string hexFloats(const T& value) {
+  std::ostringstream out;
+  out << std::hexfloat << "{";
+  const char* separator = "";
+  for (const float f : floatsOf(value)) {
+    out << separator << f;
+    separator = ", ";
+  }
+  out << "}";
+  return out.str();
+}
+
+// The same bits in every float. Not-a-numbers must be in the same places;
+// their sign and payload carry nothing.
+template <class T>
+::testing::AssertionResult sameBits(const T& ours, const T& expected) {
+  const std::vector<float> a = floatsOf(ours);
+  const std::vector<float> b = floatsOf(expected);
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const bool bothNan = std::isnan(a[i]) && std::isnan(b[i]);
+    if (!bothNan &&
+        std::bit_cast<std::uint32_t>(a[i]) != std::bit_cast<std::uint32_t>(b[i])) {
+      return ::testing::AssertionFailure()
+             << "float " << i << " differs\n  ours:    " << hexFloats(ours)
+             << "\n  written: " << hexFloats(expected);
+    }
+  }
+  return ::testing::AssertionSuccess();
 }
 
 // Components within tolerance of expected.

@@ -112,6 +112,35 @@ TEST(QuatToMatrix, SenseOfRotationMatchesAxisAngle) {
   }
 }
 
+// Squares that underflow or overflow in single precision leave the
+// rotation, to the bit the one at unit scale; only the all-zero quaternion
+// has none and gives the identity.
+TEST(QuatToMatrix, TinyAndHugeQuaternionsKeepTheirRotation) {
+  const Matrix4 halfTurnAboutX = affine(1, -1, -1);
+  const Matrix4 halfTurnAboutY = affine(-1, 1, -1);
+  const QuatCase cases[] = {
+      {"every square underflows to 0", {0, 1e-30F, 0, 0}, halfTurnAboutX},
+      {"the square is the smallest denormal", {0, 0, 3e-23F, 0}, halfTurnAboutY},
+      {"denormal", {0, -1e-40F, 0, 0}, halfTurnAboutX},
+      {"the square overflows", {1e20F, 0, 0, 0}, identityMatrix},
+      {"all zero", {0, 0, 0, 0}, identityMatrix},
+      {"all zero, negative zeros", {-0.0F, 0, -0.0F, 0}, identityMatrix},
+  };
+  for (const QuatCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_THAT(quatToMatrix(c.q), MatrixNear(c.expected, 0.0F));
+  }
+  const float c5 = std::cos(5 * 0.017453292F);
+  const float s5 = std::sin(5 * 0.017453292F);
+  const Quaternion q{c5, -s5, 0.25F, -0.125F};
+  for (const int exponent : {-100, -70, 70, 100}) {
+    SCOPED_TRACE(exponent);
+    const Quaternion rescaled{std::scalbn(q.w, exponent), std::scalbn(q.x, exponent),
+                              std::scalbn(q.y, exponent), std::scalbn(q.z, exponent)};
+    EXPECT_TRUE(test::sameBits(quatToMatrix(rescaled), quatToMatrix(q)));
+  }
+}
+
 struct AxisAngleCase {
   const char* name;
   Vec3 axis;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "tests/math/math_matchers.h"
 
@@ -10,6 +11,28 @@ namespace jolvent {
 namespace {
 
 using test::QuatNear;
+using test::sameBits;
+
+Quaternion scaled(const Quaternion& q, int exponent) {
+  return {std::scalbn(q.w, exponent), std::scalbn(q.x, exponent),
+          std::scalbn(q.y, exponent), std::scalbn(q.z, exponent)};
+}
+
+// Components of magnitude 2^-10 to 1 and zeros: scaled by 2^-80 or 2^70,
+// every component and every product of two stays a normal float.
+Quaternion drawQuaternion(std::mt19937& engine) {
+  const auto component = [&engine] {
+    const std::uint32_t word = engine();
+    if (word % 8 == 0) return 0.0F;
+    const float magnitude = std::ldexp(1.0F + static_cast<float>(word >> 9) * 0x1p-23F,
+                                       -static_cast<int>(word % 11));
+    return (word & 2) != 0 ? -magnitude : magnitude;
+  };
+  for (;;) {
+    const Quaternion q{component(), component(), component(), component()};
+    if (q.w != 0 || q.x != 0 || q.y != 0 || q.z != 0) return q;
+  }
+}
 
 struct ProductCase {
   const char* name;
@@ -57,12 +80,48 @@ TEST(Quaternion, NormalizeScalesToUnitLength) {
   }
 }
 
+// A quaternion whose squares underflow or overflow in single precision
+// still has a direction, and normalising finds it.
+TEST(Quaternion, NormalizeFindsTheDirectionOfTinyAndHugeQuaternions) {
+  const Quaternion cases[][2] = {
+      {{0, 1e-30F, 0, 0}, {0, 1, 0, 0}},    // every square underflows to 0
+      {{0, 0, -3e-23F, 0}, {0, 0, -1, 0}},  // the square is the smallest denormal
+      {{1e-30F, 1e-30F, 1e-30F, 1e-30F}, {0.5F, 0.5F, 0.5F, 0.5F}},
+      {{1e-40F, 0, 0, -1e-40F}, {0.70710678F, 0, 0, -0.70710678F}},  // denormal input
+      {{1e20F, 0, 0, 0}, {1, 0, 0, 0}},  // the square overflows
+      {{3e38F, -3e38F, 0, 0}, {0.70710678F, -0.70710678F, 0, 0}},
+  };
+  for (const auto& [in, out] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(in));
+    EXPECT_THAT(quatNormalize(in), QuatNear(out, 6e-8F));
+    EXPECT_THAT(quatMultiply(in, Quaternion{1, 0, 0, 0}), QuatNear(out, 6e-8F));
+    EXPECT_THAT(quatMultiply(Quaternion{1, 0, 0, 0}, in), QuatNear(out, 6e-8F));
+  }
+}
+
+// Scaling by a power of two is exact, and so the result is the one at unit
+// scale to the last bit.
+TEST(Quaternion, TinyAndHugeQuaternionsNormaliseAsAtUnitScale) {
+  std::mt19937 engine(42);
+  for (int i = 0; i < 20000; ++i) {
+    const Quaternion a = drawQuaternion(engine);
+    const Quaternion b = drawQuaternion(engine);
+    for (const int exponent : {-80, 70}) {
+      ASSERT_TRUE(sameBits(quatNormalize(scaled(a, exponent)), quatNormalize(a)))
+          << test::hexFloats(a) << " * 2^" << exponent;
+      ASSERT_TRUE(sameBits(quatMultiply(scaled(a, exponent), b), quatMultiply(a, b)))
+          << test::hexFloats(a) << " * 2^" << exponent << " times " << test::hexFloats(b);
+    }
+  }
+}
+
 // No rotation can be read from an all-zero quaternion; the identity is
 // returned rather than not-a-numbers.
 TEST(Quaternion, AllZeroGivesTheIdentity) {
   const Quaternion zero{0, 0, 0, 0};
   const Quaternion identity{1, 0, 0, 0};
   EXPECT_THAT(quatNormalize(zero), QuatNear(identity, 0.0F));
+  EXPECT_THAT(quatNormalize(Quaternion{-0.0F, 0, -0.0F, 0}), QuatNear(identity, 0.0F));
   EXPECT_THAT(quatMultiply(zero, Quaternion{0, 1, 0, 0}), QuatNear(identity, 0.0F));
   EXPECT_THAT(quatMultiply(Quaternion{0, 1, 0, 0}, zero), QuatNear(identity, 0.0F));
 }
