@@ -1,6 +1,6 @@
 #include "plugin/components.h"
 
-#include "editing/notifications.h"
+#include "notices/notices.h"
 #include "editing/settings_stream.h"
 #include "plugin/identifiers.h"
 #include "plugin/uuid_text.h"

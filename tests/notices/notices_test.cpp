@@ -1,4 +1,4 @@
-#include "editing/notifications.h"
+#include "notices/notices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,28 @@
+// What the panel's window procedures share beyond the editing state: the
+// scene each message works with, and the guards against messages that
+// arrive while the panel is inside one of its own actions.
+#pragma once
+
+#include "host/host_ref.h"
+#include "host/scene.h"
+
+namespace jolvent {
+
+// The current scene of the host application, counted; empty when there is
+// none or no application is known yet. Each window procedure takes one at
+// every message and lets it go on every path.
+HostRef<Scene> currentScene();
+
+// The window procedures are the boundary to the window system's own code,
+// which a C++ exception must not cross: whatever a handler throws ends the
+// message there, unhandled. Every counted reference is released by then.
+template <class Handler>
+INT_PTR containExceptions(Handler handler) {
+  try {
+    return handler();
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace jolvent
