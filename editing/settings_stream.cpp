@@ -8,10 +8,10 @@
 #include "host/shape.h"
 #include "host/stream.h"
 #include "math/euler.h"
-#include "window_system/trackbar.h"
-#include "window_system/window_system.h"
 #include "plugin/identifiers.h"
 #include "plugin/uuid_text.h"
+#include "window_system/trackbar.h"
+#include "window_system/window_system.h"
 
 namespace jolvent {
 

@@ -1,7 +1,7 @@
 #include "plugin/components.h"
 
-#include "notices/notices.h"
 #include "editing/settings_stream.h"
+#include "notices/notices.h"
 #include "plugin/identifiers.h"
 #include "plugin/uuid_text.h"
 

@@ -8,9 +8,9 @@
 
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
+#include "standin_host/standin_host.h"
 #include "window_system/headless_window_system.h"
 #include "window_system/window_system.h"
-#include "standin_host/standin_host.h"
 
 namespace jolvent::test {
 

@@ -44,8 +44,8 @@ TEST_F(ShapesChangedNotice, RewritesTheStoredAnglesOfChangedBallJointsEvenWhileH
 }
 
 TEST_F(ShapesChangedNotice, DoesNothingWhileThePanelAppliesItsOwnChange) {
-  standin::Shape& joint =
-      model().addBallJoint("joint", nullptr, {}, applyAxisDelta({1, 0, 0, 0}, &axisY, 5, 0));
+  standin::Shape& joint = model().addBallJoint(
+      "joint", nullptr, {}, applyAxisDelta({1, 0, 0, 0}, &axisY, 5, 0));
   joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   editState().tracking = 1;
   host.journal().clear();
