@@ -194,10 +194,12 @@ private:
   const BYTE* end_;
 };
 
+const LPCWSTR kDialogType = MAKEINTRESOURCEW(5);  // RT_DIALOG
+
 std::vector<int> dialogResourceIds(HMODULE module) {
   std::vector<int> ids;
   EnumResourceNamesW(
-      module, MAKEINTRESOURCEW(5),
+      module, kDialogType,
       [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
         reinterpret_cast<std::vector<int>*>(list)->push_back(
             IS_INTRESOURCE(name) ? static_cast<int>(reinterpret_cast<ULONG_PTR>(name))
@@ -206,6 +208,18 @@ std::vector<int> dialogResourceIds(HMODULE module) {
       },
       reinterpret_cast<LONG_PTR>(&ids));
   return ids;
+}
+
+std::vector<WORD> dialogLanguages(HMODULE module, int id) {
+  std::vector<WORD> languages;
+  EnumResourceLanguagesW(
+      module, kDialogType, MAKEINTRESOURCEW(id),
+      [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) -> BOOL {
+        reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+        return TRUE;
+      },
+      reinterpret_cast<LONG_PTR>(&languages));
+  return languages;
 }
 
 // The module mapped as an image without running its entry point: the
@@ -225,8 +239,8 @@ protected:
   void SetUp() override { ASSERT_NE(module_, nullptr) << test::modulePath(); }
 
   static ParsedDialog parsed(const DialogTemplate& table) {
-    HRSRC found = FindResourceExW(module_, MAKEINTRESOURCEW(5),
-                                  MAKEINTRESOURCEW(table.id), table.language);
+    HRSRC found =
+        FindResourceExW(module_, kDialogType, MAKEINTRESOURCEW(table.id), table.language);
     EXPECT_NE(found, nullptr) << "no dialog " << table.id << " in language "
                               << table.language;
     if (found == nullptr) return {};
@@ -259,6 +273,7 @@ TEST_F(DialogResources, TheModuleHoldsExactlyTheTwoTabledDialogs) {
     const DialogTemplate* table = findDialogTemplate(id);
     ASSERT_NE(table, nullptr) << id;
     EXPECT_EQ(table->id, id);
+    EXPECT_EQ(dialogLanguages(module_, id), std::vector<WORD>{table->language}) << id;
   }
   EXPECT_EQ(findDialogTemplate(103), nullptr);
 }
