@@ -24,8 +24,12 @@ struct DialogStep {
 inline DialogStep typeStep(int item, std::string text) {
   return {DialogStep::Type, item, std::move(text)};
 }
-inline DialogStep pressStep(int item) { return {DialogStep::Press, item, {}}; }
-inline DialogStep answerMessageBoxStep() { return {DialogStep::AnswerMessageBox, 0, {}}; }
+inline DialogStep pressStep(int item) {
+  return {DialogStep::Press, item, {}};
+}
+inline DialogStep answerMessageBoxStep() {
+  return {DialogStep::AnswerMessageBox, 0, {}};
+}
 
 // A message box as the user saw it.
 struct MessageBoxSeen {
