@@ -10,6 +10,8 @@
 #include "editing/edit_state.h"
 #include "math/euler.h"
 #include "tests/editing/editing_fixture.h"
+#include "window_system/dialog_template.h"
+#include "window_system/trackbar.h"
 
 namespace jolvent {
 namespace {
@@ -174,18 +176,36 @@ TEST_F(SettingsStream, AStaleJointHandleChangesNothing) {
 
 class ClearJointSettings : public EditingTest {
 protected:
+  // A panel with the three angle sliders, ranged -360..360 and marked 0..0.
+  HWND makePanel() {
+    static const ControlTemplate sliders[] = {
+        {control::kPitchSlider, "msctls_trackbar32", "", 0, 0, 100, 10,
+         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
+        {control::kYawSlider, "msctls_trackbar32", "", 0, 10, 100, 10,
+         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
+        {control::kRollSlider, "msctls_trackbar32", "", 0, 20, 100, 10,
+         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
+    };
+    windows.addTemplate(
+        {101, true, 0, WS_POPUP, 0, 0, 0, 100, 30, "", 9, "", sliders, 3});
+    HWND panel = windows.createDialog(nullptr, 101, nullptr, nullptr, 0);
+    for (const ControlTemplate& slider : sliders) {
+      windows.sendMessage(windows.item(panel, slider.id), TBM_SETRANGE, kRedraw,
+                          packTrackbarRange(-360, 360));
+    }
+    windows.clearLog();
+    return panel;
+  }
+
   // The panel's angle sliders as the headless window system sees them.
-  std::array<int, 6> sliderSelections(HWND panel) const {
+  std::array<int, 6> sliderSelections(HWND panel) {
     std::array<int, 6> result{};
-    const HeadlessWindowSystem::Window* window = windows.window(panel);
     int i = 0;
     for (int slider :
          {control::kPitchSlider, control::kYawSlider, control::kRollSlider}) {
-      const auto found = window->trackbars.find(slider);
-      if (found != window->trackbars.end()) {
-        result[i] = found->second.selectionStart;
-        result[i + 1] = found->second.selectionEnd;
-      }
+      HWND control = windows.item(panel, slider);
+      result[i] = static_cast<int>(windows.sendMessage(control, TBM_GETSELSTART, 0, 0));
+      result[i + 1] = static_cast<int>(windows.sendMessage(control, TBM_GETSELEND, 0, 0));
       i += 2;
     }
     return result;
@@ -193,7 +213,7 @@ protected:
 };
 
 TEST_F(ClearJointSettings, DeletesTheStreamResetsTheRangesAndAnswersFalse) {
-  HWND panel = windows.createWindow();
+  HWND panel = makePanel();
   editState().panelWindow = panel;
   standin::Shape& edited = editedJoint("edited");
   standin::Shape& other = model().addBallJoint("other");
@@ -222,7 +242,7 @@ TEST_F(ClearJointSettings, DeletesTheStreamResetsTheRangesAndAnswersFalse) {
 }
 
 TEST_F(ClearJointSettings, WithoutAStreamNothingChanges) {
-  HWND panel = windows.createWindow();
+  HWND panel = makePanel();
   editState().panelWindow = panel;
   standin::Shape& joint = editedJoint();
   setAngleLimits(-90, 90, -45, 45, -30, 30);
@@ -230,7 +250,7 @@ TEST_F(ClearJointSettings, WithoutAStreamNothingChanges) {
   EXPECT_FALSE(clearJointSettings(*joint.asShapeClass()));
 
   EXPECT_EQ(limitsNow(), (Floats{-90, 90, -45, 45, -30, 30}));
-  EXPECT_TRUE(windows.window(panel)->trackbars.empty());
+  EXPECT_EQ(sliderSelections(panel), (std::array<int, 6>{}));
   EXPECT_TRUE(windows.log().empty());
 }
 

@@ -10,10 +10,20 @@
 
 namespace jolvent::test {
 
+namespace {
+// The user's registry outlives the module, as the real one does: what one
+// session stores, the next reads.
+HeadlessRegistry& userRegistry() {
+  static HeadlessRegistry registry;
+  return registry;
+}
+}  // namespace
+
 struct PluginSession::Module {
   HeadlessWindowSystem windows;
 
   Module() {
+    windows.registry() = userRegistry();
     windows.addTemplate(kPanelDialogTemplate);
     windows.addTemplate(kJointValueDialogTemplate);
     setWindowSystem(&windows);
@@ -26,6 +36,7 @@ struct PluginSession::Module {
     attached = false;
     onProcessDetach();
     setWindowSystem(nullptr);
+    userRegistry() = windows.registry();
   }
   bool attached = true;
   Module(const Module&) = delete;

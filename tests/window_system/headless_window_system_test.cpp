@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "window_system/headless_win32_extra.h"
 #include "window_system/trackbar.h"
 
 namespace jolvent {
@@ -35,17 +36,26 @@ TEST(HeadlessWindowSystem, LogsEveryRequestWithItsArguments) {
                            }));
 }
 
-TEST(HeadlessWindowSystem, ASelectionRequestSetsTheRangeWithOrWithoutRedraw) {
-  for (WPARAM redraw : {kRedraw, WPARAM{0}}) {
-    SCOPED_TRACE(redraw);
-    HeadlessWindowSystem windows;
-    HWND panel = windows.createWindow();
-    windows.sendItemMessage(panel, 1001, TBM_SETSEL, redraw, packTrackbarRange(-90, 45));
-    const HeadlessWindowSystem::Trackbar& trackbar =
-        windows.window(panel)->trackbars.at(1001);
-    EXPECT_EQ(trackbar.selectionStart, -90);
-    EXPECT_EQ(trackbar.selectionEnd, 45);
-  }
+TEST(HeadlessWindowSystem, EveryRequestOfThePlugInIsLoggedAndNoneOfTheTests) {
+  HeadlessWindowSystem windows;
+  HWND panel = windows.createWindow();
+  windows.sendMessage(panel, WM_SETTEXT, 0, 0);
+  windows.setKeyDown(VK_CONTROL, true);
+  windows.elapse(10);
+  EXPECT_TRUE(windows.log().empty());
+
+  windows.setItemText(panel, 1012, "0.000000");
+  windows.setTimer(panel, 1, 100);
+  windows.systemMetric(SM_CXSCREEN);
+  windows.setWindowPos(panel, nullptr, 1, 2, 3, 4, SWP_NOSIZE);
+  EXPECT_EQ(windows.log(), (std::vector<std::string>{
+                               "setItemText 1012 0.000000",
+                               "setTimer 1 100",
+                               "systemMetric 0",
+                               "setWindowPos 1 2 3 4 0x00000001",
+                           }));
+  windows.clearLog();
+  EXPECT_TRUE(windows.log().empty());
 }
 
 }  // namespace
