@@ -44,9 +44,10 @@ void clampPosition(HeadlessWindowSystem::Trackbar& trackbar) {
                                  std::max(trackbar.minimum, trackbar.maximum));
 }
 
-// Every change of the range resets the page size to a fifth of it.
+// Until a page size is asked for, it follows the range: a fifth of it.
 void rangeChanged(HeadlessWindowSystem::Trackbar& trackbar) {
   clampPosition(trackbar);
+  if (trackbar.pageSizeSet) return;
   trackbar.pageSize = (trackbar.maximum - trackbar.minimum) / 5;
   if (trackbar.pageSize == 0) trackbar.pageSize = 1;
 }
@@ -209,7 +210,8 @@ LRESULT HeadlessWindowSystem::trackbarMessage(HWND control, UINT message, WPARAM
       return static_cast<LRESULT>(trackbar.tics.size() + 2);
     case TBM_SETPAGESIZE: {
       const int previous = trackbar.pageSize;
-      trackbar.pageSize = number == -1 ? 20 : number;
+      trackbar.pageSizeSet = number != -1;
+      trackbar.pageSize = trackbar.pageSizeSet ? number : 20;
       return previous;
     }
     case TBM_GETPAGESIZE:

@@ -52,6 +52,7 @@ public:
     int selectionStart = 0;
     int selectionEnd = 0;
     int pageSize = 20;
+    bool pageSizeSet = false;  // a page size asked for outlives range changes
     int lineSize = 1;
     std::vector<int> tics;
   };

@@ -29,8 +29,7 @@ TEST_F(Controls, TrackbarsAnswerAsWineComctl32Does) {
   } cases[] = {
       {"a range reads back sign-extended, page size a fifth of it",
        kSelectionSlider,
-       {{TBM_SETPAGESIZE, 0, 30, 20},
-        {TBM_SETRANGE, kRedraw, panelRange, 0},
+       {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_GETRANGEMIN, 0, 0, -360},
         {TBM_GETRANGEMAX, 0, 0, 360},
         {TBM_GETPAGESIZE, 0, 0, 144},
@@ -96,6 +95,11 @@ TEST_F(Controls, TrackbarsAnswerAsWineComctl32Does) {
         {TBM_GETLINESIZE, 0, 0, 100},
         {TBM_SETPAGESIZE, 0, 10, 20},
         {TBM_GETPAGESIZE, 0, 0, 10}}},
+      {"a page size asked for outlives range changes",
+       kSelectionSlider,
+       {{TBM_SETPAGESIZE, 0, 30, 20},
+        {TBM_SETRANGE, kRedraw, panelRange, 0},
+        {TBM_GETPAGESIZE, 0, 0, 30}}},
   };
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.name);
