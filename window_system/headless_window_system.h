@@ -26,9 +26,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_types.h"
 #include "window_system/dialog_template.h"
 #include "window_system/headless_registry.h"
-#include "window_system/headless_win32_extra.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "window_system/headless_win32_extra.h"
+#include "platform/win32_types.h"
 #include "window_system/trackbar.h"
 
 namespace jolvent {
