@@ -72,6 +72,9 @@ TEST_F(PanelScenario, CommandOnAValuedJointShowsItsScaledValueAndRange) {
       {2, 0.5F, -1, 1, {50, -100, 100, 0, 0}, "90.000000", "-180.00", "180.00"},
       {13, 3, 0, 10, {3, 0, 10, 0, 0}, "3.000000", "0.00", "10.00"},
       {5, 0.25F, -2, 2, {25, -200, 200, 0, 0}, "0.250000", "-2.00", "2.00"},
+      // Scaled beyond sixteen bits: the ends are held at the trackbar's
+      // limits instead of wrapping into an upside-down range.
+      {4, 1, -500, 500, {100, -32768, 32767, 0, 0}, "1.000000", "-500.00", "500.00"},
   };
   openScene();
   for (const auto& c : cases) {

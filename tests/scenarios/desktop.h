@@ -13,12 +13,15 @@
 namespace jolvent::test {
 
 // One thing the user does in a modal dialog, in order: type into a box
-// (replacing its text), press a button (WM_COMMAND with the button's id), or
-// answer the message box the dialog shows by pressing its OK.
+// (replacing its text), press a button (WM_COMMAND with the button's id),
+// answer the message box the dialog shows by pressing its OK, or have a
+// panel slider send the panel a WM_HSCROLL code meanwhile (as Wine's trackbar
+// does with its second TB_ENDTRACK of a mouse release).
 struct DialogStep {
-  enum Kind { Type, Press, AnswerMessageBox } kind;
+  enum Kind { Type, Press, AnswerMessageBox, PanelScroll } kind;
   int item = 0;
   std::string text;
+  int code = 0;
 };
 
 inline DialogStep typeStep(int item, std::string text) {
@@ -29,6 +32,9 @@ inline DialogStep pressStep(int item) {
 }
 inline DialogStep answerMessageBoxStep() {
   return {DialogStep::AnswerMessageBox, 0, {}};
+}
+inline DialogStep panelScrollStep(int slider, int code) {
+  return {DialogStep::PanelScroll, slider, {}, code};
 }
 
 // A message box as the user saw it.

@@ -83,6 +83,26 @@ TEST_F(PanelScenario, EqualNumbersAreAccepted) {
   EXPECT_EQ(slider(kYawSlider).selectionEnd, 0);
 }
 
+// Under Wine the second TB_ENDTRACK of a mouse release reaches the panel
+// while the dialog already runs, and a TB_THUMBTRACK with Ctrl still down
+// would open a second dialog inside the first: the panel leaves the slider's
+// messages alone until the dialog is done.
+TEST_F(PanelScenario, SliderMessagesThatArriveWhileTheDialogRunsAreIgnored) {
+  standin::Shape& joint = scene().addBallJoint("shoulder");
+  joint.motion().setPresent(true);
+  host.app().setRecordingMotion(true);
+  openPanelOn({&joint});
+
+  ctrlDrag(kYawSlider, {panelScrollStep(kYawSlider, TB_ENDTRACK),
+                        panelScrollStep(kYawSlider, TB_THUMBTRACK), typeStep(kCur, "15"),
+                        pressStep(IDOK)});
+
+  EXPECT_EQ(desktop().takeModalsSeen().size(), 1U) << "no dialog inside the dialog";
+  EXPECT_TRUE(joint.motion().keys().empty()) << "no key from the stray TB_ENDTRACK";
+  EXPECT_EQ(slider(kYawSlider).position, 15);
+  EXPECT_EQ(text(kYawBox), "15.000000");
+}
+
 // A rotator joint's range is shown and entered in half turns of 180.
 class RotatorJoint : public PanelScenario {
 protected:

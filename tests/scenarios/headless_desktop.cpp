@@ -114,6 +114,14 @@ void HeadlessDesktop::actIn(HWND dialog) {
           MAKEWPARAM(static_cast<unsigned>(step.item), static_cast<unsigned>(BN_CLICKED)),
           reinterpret_cast<LPARAM>(item(dialog, step.item)));
       return;
+    case DialogStep::PanelScroll: {
+      ++nextStep_;
+      HWND trackbar = item(panel(), step.item);
+      windows_.sendMessage(panel(), WM_HSCROLL,
+                           MAKEWPARAM(static_cast<unsigned>(step.code), 0),
+                           reinterpret_cast<LPARAM>(trackbar));
+      return;
+    }
     case DialogStep::AnswerMessageBox:
       problems_.push_back("step " + std::to_string(nextStep_ + 1) +
                           " answers a message box, but none is open");

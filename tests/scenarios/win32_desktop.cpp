@@ -218,6 +218,10 @@ void Win32Desktop::actOnModal() {
   const DialogStep& step = steps_[nextStep_++];
   if (step.kind == DialogStep::Type) {
     SetDlgItemTextW(dialog, step.item, widen(step.text).c_str());
+  } else if (step.kind == DialogStep::PanelScroll) {
+    HWND owner = panel();
+    PostMessageW(owner, WM_HSCROLL, MAKEWPARAM(step.code, 0),
+                 reinterpret_cast<LPARAM>(GetDlgItem(owner, step.item)));
   } else {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(step.item, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, step.item)));
