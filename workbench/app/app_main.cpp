@@ -1,7 +1,9 @@
-// jolvent_workbench [--plugin PATH] [--japanese]
+// jolvent_workbench [--plugin PATH] [--japanese] [--script FILE --out DIR]
 #include <windows.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "workbench/app/session.h"
@@ -18,12 +20,16 @@ std::string besideExe(const char* name) {
          name;
 }
 
+// Scripts run unattended: their complaints go to stderr only.
+bool quiet = false;
+
 void complain(const std::string& text) {
   const int length = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide.data(), length);
   std::fprintf(stderr, "%s\n", text.c_str());
-  MessageBoxW(nullptr, wide.c_str(), L"Jolvent workbench", MB_OK | MB_ICONERROR);
+  if (!quiet)
+    MessageBoxW(nullptr, wide.c_str(), L"Jolvent workbench", MB_OK | MB_ICONERROR);
 }
 
 }  // namespace
@@ -31,15 +37,38 @@ void complain(const std::string& text) {
 int main(int argc, char** argv) {
   std::string plugin = besideExe("Jolvent10.dll");
   bool japanese = false;
+  std::string script;
+  std::string out = ".";
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
     if (argument == "--plugin" && i + 1 < argc) {
       plugin = argv[++i];
+    } else if (argument == "--script" && i + 1 < argc) {
+      script = argv[++i];
+    } else if (argument == "--out" && i + 1 < argc) {
+      out = argv[++i];
     } else if (argument == "--japanese") {
       japanese = true;
     } else {
       complain("Unknown argument " + argument +
-               "; usage: jolvent_workbench [--plugin PATH] [--japanese]");
+               "; usage: jolvent_workbench [--plugin PATH] [--japanese] [--script FILE "
+               "--out DIR]");
+      return 2;
+    }
+  }
+  std::string text;
+  if (!script.empty()) {
+    std::ifstream file(script, std::ios::binary);
+    if (!file) {
+      complain("Cannot read the script " + script);
+      return 2;
+    }
+    text.assign(std::istreambuf_iterator<char>(file), {});
+    quiet = true;
+    try {
+      jolvent::workbench::parseScript(text);
+    } catch (const jolvent::workbench::ScriptError& error) {
+      complain(script + ": " + error.what());
       return 2;
     }
   }
@@ -50,6 +79,7 @@ int main(int argc, char** argv) {
       jolvent::workbench::WorkbenchWindow window(session);
       session.start();
       window.show();
+      if (!script.empty()) window.playScript(jolvent::workbench::parseScript(text), out);
       status = window.run();
     }
     return status;

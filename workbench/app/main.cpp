@@ -4,8 +4,9 @@
 // file is the Win32 glue.
 //
 //   jolvent_workbench [--plugin PATH] [--japanese] [--script FILE --out DIR]
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -18,6 +19,8 @@
 
 #include "workbench/app/camera.h"
 #include "workbench/app/document_files.h"
+#include "workbench/app/png_writer.h"
+#include "workbench/app/scene_dump.h"
 #include "workbench/app/session.h"
 #include "workbench/app/skeleton_view.h"
 #include "workbench/app/workbench_window.h"
@@ -86,6 +89,13 @@ struct WorkbenchWindow::State {
   bool playing = false;
   float playPosition = 0.0F;
   std::vector<int> ticks;
+  // The script being played.
+  std::vector<ScriptStep> steps;
+  std::size_t nextStep = 0;
+  int waitTicks = 0;
+  bool controlHeld = false;
+  std::string outDir;
+  int exitStatus = 0;
 };
 
 namespace {
@@ -559,7 +569,290 @@ int WorkbenchWindow::run() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return static_cast<int>(message.wParam);
+  return state_->exitStatus != 0 ? state_->exitStatus : static_cast<int>(message.wParam);
+}
+
+// Playing a script. A thread timer drives it, so that it goes on inside the
+// modal loops the panel's dialogs run.
+namespace {
+
+WorkbenchWindow::State* playing = nullptr;
+
+constexpr UINT kStepMilliseconds = 100;
+constexpr int kSettleTicks = 3;
+// The joint value dialog's minimum, current and maximum boxes.
+constexpr int kDialogBoxes[] = {1007, 1008, 1009};
+
+struct WindowSearch {
+  HWND owner = nullptr;
+  HWND exclude = nullptr;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK findOwnedDialog(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+      window != search->exclude &&
+      (search->owner == nullptr || GetWindow(window, GW_OWNER) == search->owner)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND ownedDialog(HWND owner, HWND exclude = nullptr) {
+  WindowSearch search{owner, exclude, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), findOwnedDialog,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The plug-in's panel: a dialog owned by the main window.
+HWND panelOf(const WorkbenchWindow::State& state) {
+  return ownedDialog(state.main);
+}
+
+// A dialog over the panel (the joint value dialog, a message box).
+HWND dialogOverPanel(const WorkbenchWindow::State& state) {
+  HWND panel = panelOf(state);
+  if (panel == nullptr) return nullptr;
+  HWND dialog = ownedDialog(panel);
+  return dialog != nullptr ? dialog : ownedDialog(nullptr, panel);
+}
+
+INPUT mouseAt(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  return input;
+}
+
+void dragAt(POINT from, int dx) {
+  std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
+  constexpr int kMoves = 4;
+  for (int i = 1; i <= kMoves; ++i)
+    inputs.push_back(mouseAt({from.x + dx * i / kMoves, from.y}, 0));
+  inputs.push_back(mouseAt({from.x + dx, from.y}, MOUSEEVENTF_LEFTUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void setControlKey(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  keys[VK_LCONTROL] = keys[VK_CONTROL];
+  SetKeyboardState(keys);
+}
+
+// The centre of a slider's thumb, on the screen.
+POINT thumbOf(HWND slider) {
+  RECT thumb{};
+  SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  POINT centre{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  ClientToScreen(slider, &centre);
+  return centre;
+}
+
+HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
+  HWND panel = panelOf(state);
+  if (panel == nullptr) throw ScriptError("the panel is not open");
+  HWND control = GetDlgItem(panel, std::stoi(id));
+  if (control == nullptr) throw ScriptError("the panel has no control " + id);
+  return control;
+}
+
+void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
+  RECT area;
+  GetWindowRect(state.main, &area);
+  for (HWND extra : {panelOf(state), dialogOverPanel(state)}) {
+    if (extra == nullptr) continue;
+    RECT more;
+    GetWindowRect(extra, &more);
+    UnionRect(&area, &area, &more);
+  }
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&area, &area, &screen);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screenDc = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screenDc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows top first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+  const auto* bgra = static_cast<const std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
+    rgb[3 * i] = bgra[4 * i + 2];
+    rgb[3 * i + 1] = bgra[4 * i + 1];
+    rgb[3 * i + 2] = bgra[4 * i];
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screenDc);
+  if (!writePng(path, width, height, rgb)) throw ScriptError("cannot write " + path);
+}
+
+standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
+  standin::Shape* shape = state.session->scene().findByName(name);
+  if (shape == nullptr) throw ScriptError("no shape named " + name);
+  return *shape;
+}
+
+// Does one step; answers how many ticks to let pass before the next.
+int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
+  Session& session = *state.session;
+  const std::vector<std::string>& a = step.arguments;
+  const std::string& verb = step.verb;
+  if (verb == "select") {
+    selectShapes(state, {&shapeNamed(state, a[0])});
+  } else if (verb == "click-joint") {
+    standin::Shape& wanted = shapeNamed(state, a[0]);
+    RECT area;
+    GetClientRect(state.viewport, &area);
+    for (const DrawnJoint& joint : viewOf(session.scene()).joints) {
+      if (joint.shape != &wanted) continue;
+      const ScreenPoint at =
+          project(state.camera, area.right, area.bottom, joint.position);
+      POINT screen{std::lround(at.x), std::lround(at.y)};
+      ClientToScreen(state.viewport, &screen);
+      INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
+                        mouseAt(screen, MOUSEEVENTF_LEFTUP)};
+      SendInput(3, inputs, sizeof(INPUT));
+      return kSettleTicks;
+    }
+    throw ScriptError(a[0] + " is not a joint in the viewport");
+  } else if (verb == "command") {
+    session.command();
+    return kSettleTicks + 2;
+  } else if (verb == "attribute") {
+    session.attributeAction();
+  } else if (verb == "joint-drop") {
+    session.jointDrop();
+  } else if (verb == "refresh") {
+    session.refresh();
+  } else if (verb == "drag") {
+    dragAt(thumbOf(panelControl(state, a[0])), std::stoi(a[1]));
+    return kSettleTicks;
+  } else if (verb == "ctrl-drag") {
+    HWND slider = panelControl(state, a[0]);
+    setControlKey(true);
+    state.controlHeld = true;
+    // A drag there and back: the slider tracks, then ends where it began.
+    const POINT thumb = thumbOf(slider);
+    INPUT inputs[] = {mouseAt(thumb, 0), mouseAt(thumb, MOUSEEVENTF_LEFTDOWN),
+                      mouseAt({thumb.x + 2, thumb.y}, 0), mouseAt(thumb, 0),
+                      mouseAt(thumb, MOUSEEVENTF_LEFTUP)};
+    SendInput(5, inputs, sizeof(INPUT));
+    return kSettleTicks;
+  } else if (verb == "dialog") {
+    HWND dialog = dialogOverPanel(state);
+    if (dialog == nullptr) throw ScriptError("no dialog is open");
+    for (std::size_t i = 0; i < 3; ++i) {
+      HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
+      if (box == nullptr)
+        throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
+      SetWindowTextA(box, a[i].c_str());
+    }
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return kSettleTicks;
+  } else if (verb == "type") {
+    HWND box = panelControl(state, a[0]);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    std::vector<INPUT> inputs;
+    const std::wstring text = wide(a[1]);
+    for (wchar_t c : text)
+      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+        inputs.push_back(input);
+      }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return kSettleTicks;
+  } else if (verb == "press") {
+    PostMessageW(panelControl(state, a[0]), BM_CLICK, 0, 0);
+    return kSettleTicks;
+  } else if (verb == "record") {
+    session.setRecording(a[0] == "on");
+  } else if (verb == "position") {
+    setPosition(state, std::stof(a[0]));
+  } else if (verb == "play") {
+    const float last = session.lastKeyPosition();
+    for (float at = 0.0F; at <= last; at += kPlayStep) setPosition(state, at);
+  } else if (verb == "save" || verb == "open") {
+    const std::string problem =
+        documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
+                           session.scene(), a[0]);
+    if (!problem.empty()) std::printf("line %d: %s\n", step.line, problem.c_str());
+  } else if (verb == "screenshot") {
+    refreshAll(state);
+    UpdateWindow(state.viewport);
+    screenshot(state, state.outDir + "/" + a[0] + ".png");
+  } else if (verb == "dump") {
+    const std::string path = state.outDir + "/dump.txt";
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) throw ScriptError("cannot write " + path);
+    std::fprintf(file, "# line %d\n%s", step.line, dumpScene(session.scene()).c_str());
+    std::fclose(file);
+  }
+  return 1;
+}
+
+void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  WorkbenchWindow::State& state = *playing;
+  if (state.waitTicks > 0) {
+    --state.waitTicks;
+    return;
+  }
+  if (state.controlHeld) {
+    setControlKey(false);
+    state.controlHeld = false;
+  }
+  if (state.dirty) refreshAll(state);
+  if (state.nextStep >= state.steps.size()) {
+    KillTimer(nullptr, timer);
+    playing = nullptr;
+    PostMessageW(state.main, WM_CLOSE, 0, 0);
+    return;
+  }
+  const ScriptStep& step = state.steps[state.nextStep++];
+  try {
+    state.waitTicks = performStep(state, step);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
+    state.exitStatus = 1;
+    state.nextStep = state.steps.size();
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void WorkbenchWindow::playScript(std::vector<ScriptStep> steps, std::string outDir) {
+  state_->steps = std::move(steps);
+  state_->outDir = std::move(outDir);
+  state_->nextStep = 0;
+  state_->waitTicks = kSettleTicks;
+  // Each dump is added to one file, begun afresh for every run.
+  std::remove((state_->outDir + "/dump.txt").c_str());
+  playing = state_.get();
+  SetTimer(nullptr, 0, kStepMilliseconds, scriptTick);
 }
 
 }  // namespace jolvent::workbench

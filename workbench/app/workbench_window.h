@@ -3,8 +3,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/win32_types.h"
+#include "workbench/app/script.h"
 
 namespace jolvent::workbench {
 
@@ -21,6 +24,10 @@ public:
   void show();
   // The message loop, until the window is closed.
   int run();
+  // Plays the script's steps one by one while the loop runs, writing what it
+  // makes into outDir, then closes the window. run() answers 1 when a step
+  // failed (reported on stderr with its line number).
+  void playScript(std::vector<ScriptStep> steps, std::string outDir);
 
   struct State;
 
