@@ -56,7 +56,7 @@ int pickNearest(const std::vector<ScreenPoint>& points, float x, float y, float 
     const float ex = points[i].x - x;
     const float ey = points[i].y - y;
     const float squared = ex * ex + ey * ey;
-    if (squared <= bestSquared) {
+    if (squared < bestSquared || (best < 0 && squared <= bestSquared)) {
       bestSquared = squared;
       best = static_cast<int>(i);
     }

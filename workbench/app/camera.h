@@ -31,6 +31,7 @@ void orbit(Camera& camera, int dx, int dy);
 void zoom(Camera& camera, int wheelDelta);
 
 // The index of the visible point nearest (x, y) within radius pixels, or -1.
+// Of points equally near, the first.
 int pickNearest(const std::vector<ScreenPoint>& points, float x, float y, float radius);
 
 }  // namespace jolvent::workbench
