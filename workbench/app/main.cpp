@@ -1,0 +1,858 @@
+// The workbench: a Windows application hosting Jolvent10.dll on the stand-in
+// host's scene, with a viewport, the scene's tree, a timeline and the menus a
+// host offers. The decisions live in the plain files beside this one; this
+// file is the Win32 glue.
+//
+//   jolvent_workbench [--plugin PATH] [--japanese] [--script FILE --out DIR]
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "workbench/app/camera.h"
+#include "workbench/app/document_files.h"
+#include "workbench/app/png_writer.h"
+#include "workbench/app/scene_dump.h"
+#include "workbench/app/session.h"
+#include "workbench/app/skeleton_view.h"
+#include "workbench/app/workbench_window.h"
+#include "workbench/text_encoding.h"
+
+namespace jolvent::workbench {
+
+namespace {
+
+std::wstring wide(const std::string& utf8) {
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+  return text;
+}
+
+std::wstring wideFromCp932(const std::string& cp932) {
+  return wide(utf8FromCp932(cp932));
+}
+
+enum MenuId : UINT {
+  kMenuOpen = 100,
+  kMenuSave,
+  kMenuExit,
+  kMenuCommand,
+  kMenuAttribute,
+  kMenuRecording,
+  kMenuJointDrop,
+  kMenuRefresh,
+  kMenuPlugins,
+};
+
+enum ChildId : int { kTreeId = 10, kViewportId, kTimelineId, kPlayId, kStatusId };
+
+constexpr UINT_PTR kRedrawTimer = 1;
+constexpr UINT_PTR kPlayTimer = 2;
+constexpr int kTreeWidth = 200;
+constexpr int kTimelineHeight = 34;
+constexpr int kPlayWidth = 60;
+constexpr int kTimelineMaximum = 100;
+constexpr float kPickRadius = 8.0F;
+constexpr float kPlayStep = 1.0F;
+
+const wchar_t kMainClass[] = L"JolventWorkbench";
+const wchar_t kViewportClass[] = L"JolventWorkbenchViewport";
+
+}  // namespace
+
+struct WorkbenchWindow::State {
+  Session* session = nullptr;
+  HWND main = nullptr;
+  HWND tree = nullptr;
+  HWND viewport = nullptr;
+  HWND timeline = nullptr;
+  HWND play = nullptr;
+  HWND status = nullptr;
+  HMENU pluginMenu = nullptr;
+  Camera camera;
+  bool dirty = true;
+  bool dragging = false;
+  bool dragMoved = false;
+  POINT dragFrom{};
+  std::string treeShape;  // the tree as last shown
+  bool filling = false;
+  bool playing = false;
+  float playPosition = 0.0F;
+  std::vector<int> ticks;
+  // The script being played.
+  std::vector<ScriptStep> steps;
+  std::size_t nextStep = 0;
+  int waitTicks = 0;
+  bool controlHeld = false;
+  std::string outDir;
+  int exitStatus = 0;
+};
+
+namespace {
+
+WorkbenchWindow::State* stateOf(HWND window) {
+  return reinterpret_cast<WorkbenchWindow::State*>(
+      GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+COLORREF colourOf(const std::array<float, 3>& rgb) {
+  auto byte = [](float c) {
+    return static_cast<BYTE>(std::lround(std::fmin(std::fmax(c, 0.0F), 1.0F) * 255.0F));
+  };
+  return RGB(byte(rgb[0]), byte(rgb[1]), byte(rgb[2]));
+}
+
+void paintViewport(WorkbenchWindow::State& state, HDC target) {
+  RECT area;
+  GetClientRect(state.viewport, &area);
+  const int width = area.right;
+  const int height = area.bottom;
+  HDC memory = CreateCompatibleDC(target);
+  HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  HBRUSH background = CreateSolidBrush(RGB(32, 36, 44));
+  FillRect(memory, &area, background);
+  DeleteObject(background);
+
+  const SkeletonView view = viewOf(state.session->scene());
+  auto at = [&](const Vec3& p) { return project(state.camera, width, height, p); };
+
+  for (const DrawnLine& line : view.lines) {
+    HPEN pen = CreatePen(PS_SOLID, 2, colourOf(line.colour));
+    HGDIOBJ old = SelectObject(memory, pen);
+    bool drawing = false;
+    for (const Vec3& point : line.points) {
+      const ScreenPoint s = at(point);
+      if (!s.visible) {
+        drawing = false;
+        continue;
+      }
+      if (drawing)
+        LineTo(memory, std::lround(s.x), std::lround(s.y));
+      else
+        MoveToEx(memory, std::lround(s.x), std::lround(s.y), nullptr);
+      drawing = true;
+    }
+    SelectObject(memory, old);
+    DeleteObject(pen);
+  }
+
+  HPEN bonePen = CreatePen(PS_SOLID, 3, RGB(200, 200, 210));
+  HGDIOBJ oldPen = SelectObject(memory, bonePen);
+  for (const DrawnJoint& joint : view.joints) {
+    if (joint.parent < 0) continue;
+    const ScreenPoint a =
+        at(view.joints[static_cast<std::size_t>(joint.parent)].position);
+    const ScreenPoint b = at(joint.position);
+    if (!a.visible || !b.visible) continue;
+    MoveToEx(memory, std::lround(a.x), std::lround(a.y), nullptr);
+    LineTo(memory, std::lround(b.x), std::lround(b.y));
+  }
+  SelectObject(memory, oldPen);
+  DeleteObject(bonePen);
+
+  const std::vector<standin::Shape*>& selection = state.session->scene().selection();
+  SelectObject(memory, GetStockObject(NULL_PEN));
+  for (const DrawnJoint& joint : view.joints) {
+    const ScreenPoint s = at(joint.position);
+    if (!s.visible) continue;
+    const bool selected =
+        std::find(selection.begin(), selection.end(), joint.shape) != selection.end();
+    HBRUSH dot = CreateSolidBrush(selected ? RGB(255, 210, 0) : RGB(90, 160, 255));
+    HGDIOBJ old = SelectObject(memory, dot);
+    const int radius = selected ? 6 : 4;
+    const int x = std::lround(s.x);
+    const int y = std::lround(s.y);
+    Ellipse(memory, x - radius, y - radius, x + radius + 1, y + radius + 1);
+    SelectObject(memory, old);
+    DeleteObject(dot);
+  }
+
+  BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+void selectShapes(WorkbenchWindow::State& state,
+                  const std::vector<standin::Shape*>& shapes);
+
+void fillTree(WorkbenchWindow::State& state) {
+  const std::string shape = state.session->scene().describeTree();
+  if (shape == state.treeShape) return;
+  state.treeShape = shape;
+  state.filling = true;
+  TreeView_DeleteAllItems(state.tree);
+  struct Walker {
+    HWND tree;
+    void add(standin::Shape& node, HTREEITEM parent) {
+      const std::wstring name = wide(node.name());
+      TVINSERTSTRUCTW insert{};
+      insert.hParent = parent;
+      insert.hInsertAfter = TVI_LAST;
+      insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+      insert.item.pszText = const_cast<wchar_t*>(name.c_str());
+      insert.item.lParam = reinterpret_cast<LPARAM>(&node);
+      HTREEITEM item = reinterpret_cast<HTREEITEM>(
+          SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+      for (standin::Shape* child : node.children()) add(*child, item);
+      TreeView_Expand(tree, item, TVE_EXPAND);
+    }
+  } walker{state.tree};
+  for (standin::Shape* child : state.session->scene().root().children())
+    walker.add(*child, TVI_ROOT);
+  state.filling = false;
+}
+
+void updateTicks(WorkbenchWindow::State& state) {
+  std::vector<int> ticks;
+  const std::vector<standin::Shape*>& selection = state.session->scene().selection();
+  if (!selection.empty())
+    for (const standin::MotionKey& key : selection.front()->motion().keys())
+      ticks.push_back(static_cast<int>(std::lround(key.position)));
+  if (ticks == state.ticks) return;
+  state.ticks = ticks;
+  SendMessageW(state.timeline, TBM_CLEARTICS, TRUE, 0);
+  for (int tick : ticks) SendMessageW(state.timeline, TBM_SETTIC, 0, tick);
+}
+
+void updateStatus(WorkbenchWindow::State& state) {
+  const std::vector<standin::Shape*>& selection = state.session->scene().selection();
+  std::string selected = "Selection: ";
+  if (selection.empty()) selected += "(none)";
+  for (std::size_t i = 0; i < selection.size(); ++i)
+    selected += (i > 0 ? ", " : "") + selection[i]->name();
+  const std::string bracket = state.session->host().editBracket().isOpen()
+                                  ? "Edit bracket open"
+                                  : "Edit bracket closed";
+  const std::string recording =
+      state.session->recording() ? "Recording motion" : "Not recording";
+  const std::wstring parts[] = {wide(selected), wide(bracket), wide(recording)};
+  for (int i = 0; i < 3; ++i)
+    SendMessageW(state.status, SB_SETTEXTW, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(parts[i].c_str()));
+  CheckMenuItem(state.pluginMenu, kMenuRecording,
+                state.session->recording() ? MF_CHECKED : MF_UNCHECKED);
+}
+
+void refreshAll(WorkbenchWindow::State& state) {
+  fillTree(state);
+  updateTicks(state);
+  updateStatus(state);
+  InvalidateRect(state.viewport, nullptr, FALSE);
+  state.dirty = false;
+}
+
+void selectShapes(WorkbenchWindow::State& state,
+                  const std::vector<standin::Shape*>& shapes) {
+  state.session->select(shapes);
+  state.dirty = true;
+}
+
+void layout(WorkbenchWindow::State& state) {
+  RECT area;
+  GetClientRect(state.main, &area);
+  SendMessageW(state.status, WM_SIZE, 0, 0);
+  RECT statusArea;
+  GetWindowRect(state.status, &statusArea);
+  const int statusHeight = statusArea.bottom - statusArea.top;
+  const int bottom = area.bottom - statusHeight;
+  const int top = bottom - kTimelineHeight;
+  MoveWindow(state.tree, 0, 0, kTreeWidth, top, TRUE);
+  MoveWindow(state.viewport, kTreeWidth, 0, area.right - kTreeWidth, top, TRUE);
+  MoveWindow(state.play, 0, top + 2, kPlayWidth, kTimelineHeight - 4, TRUE);
+  MoveWindow(state.timeline, kPlayWidth, top, area.right - kPlayWidth, kTimelineHeight,
+             TRUE);
+  const int widths[] = {area.right / 2, area.right * 3 / 4, -1};
+  SendMessageW(state.status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(widths));
+}
+
+void setPosition(WorkbenchWindow::State& state, float position) {
+  state.session->setPosition(position);
+  SendMessageW(state.timeline, TBM_SETPOS, TRUE, std::lround(position));
+  state.dirty = true;
+}
+
+void stopPlaying(WorkbenchWindow::State& state) {
+  if (!state.playing) return;
+  state.playing = false;
+  KillTimer(state.main, kPlayTimer);
+  SetWindowTextW(state.play, L"Play");
+}
+
+void onCommand(WorkbenchWindow::State& state, UINT id) {
+  Session& session = *state.session;
+  switch (id) {
+    case kMenuCommand:
+      session.command();
+      break;
+    case kMenuAttribute:
+      session.attributeAction();
+      break;
+    case kMenuRecording:
+      session.setRecording(!session.recording());
+      break;
+    case kMenuJointDrop:
+      session.jointDrop();
+      break;
+    case kMenuRefresh:
+      session.refresh();
+      break;
+    case kMenuOpen:
+    case kMenuSave: {
+      const std::string problem = documentFileAction(
+          id == kMenuOpen ? DocumentAction::open : DocumentAction::save, session.scene(),
+          "");
+      if (!problem.empty())
+        MessageBoxW(state.main, wide(problem).c_str(), L"Jolvent workbench",
+                    MB_OK | MB_ICONINFORMATION);
+      break;
+    }
+    case kMenuPlugins:
+      MessageBoxW(state.main, wide(session.report()).c_str(), L"Plug-ins",
+                  MB_OK | MB_ICONINFORMATION);
+      break;
+    case kMenuExit:
+      DestroyWindow(state.main);
+      break;
+    case kPlayId:
+      if (state.playing) {
+        stopPlaying(state);
+      } else {
+        state.playing = true;
+        state.playPosition = 0.0F;
+        SetWindowTextW(state.play, L"Stop");
+        SetTimer(state.main, kPlayTimer, 40, nullptr);
+      }
+      break;
+    default:
+      break;
+  }
+  state.dirty = true;
+}
+
+LRESULT CALLBACK viewportProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WorkbenchWindow::State* state = stateOf(window);
+  if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      paintViewport(*state, dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_LBUTTONDOWN:
+      SetFocus(window);
+      SetCapture(window);
+      state->dragging = true;
+      state->dragMoved = false;
+      state->dragFrom = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+      return 0;
+    case WM_MOUSEMOVE:
+      if (state->dragging) {
+        const POINT now{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const int dx = now.x - state->dragFrom.x;
+        const int dy = now.y - state->dragFrom.y;
+        if (state->dragMoved || std::abs(dx) + std::abs(dy) > 3) {
+          state->dragMoved = true;
+          orbit(state->camera, dx, dy);
+          state->dragFrom = now;
+          InvalidateRect(window, nullptr, FALSE);
+        }
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (state->dragging) {
+        ReleaseCapture();
+        state->dragging = false;
+        if (!state->dragMoved) {
+          RECT area;
+          GetClientRect(window, &area);
+          const SkeletonView view = viewOf(state->session->scene());
+          std::vector<ScreenPoint> points;
+          for (const DrawnJoint& joint : view.joints)
+            points.push_back(
+                project(state->camera, area.right, area.bottom, joint.position));
+          const int picked =
+              pickNearest(points, static_cast<float>(GET_X_LPARAM(lParam)),
+                          static_cast<float>(GET_Y_LPARAM(lParam)), kPickRadius);
+          if (picked >= 0)
+            selectShapes(*state, {view.joints[static_cast<std::size_t>(picked)].shape});
+        }
+      }
+      return 0;
+    case WM_MOUSEWHEEL:
+      zoom(state->camera, GET_WHEEL_DELTA_WPARAM(wParam));
+      InvalidateRect(window, nullptr, FALSE);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+HMENU buildMenus(WorkbenchWindow::State& state) {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, kMenuOpen, L"&Open...");
+  AppendMenuW(file, MF_STRING, kMenuSave, L"&Save...");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, kMenuExit, L"E&xit");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  HMENU plugin = CreatePopupMenu();
+  AppendMenuW(plugin, MF_STRING, kMenuCommand,
+              wideFromCp932(state.session->commandName()).c_str());
+  AppendMenuW(plugin, MF_STRING, kMenuAttribute,
+              wideFromCp932(state.session->attributeName()).c_str());
+  AppendMenuW(plugin, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(plugin, MF_STRING, kMenuRecording, L"Motion &recording");
+  AppendMenuW(plugin, MF_STRING, kMenuJointDrop, L"&Joint drop notice");
+  AppendMenuW(plugin, MF_STRING, kMenuRefresh, L"Re&fresh notice");
+  AppendMenuW(plugin, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(plugin, MF_STRING, kMenuPlugins, L"&Plug-ins...");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(plugin), L"&Plug-in");
+  state.pluginMenu = plugin;
+  return bar;
+}
+
+LRESULT CALLBACK mainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WorkbenchWindow::State* state = stateOf(window);
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  switch (message) {
+    case WM_SIZE:
+      layout(*state);
+      return 0;
+    case WM_COMMAND:
+      onCommand(*state, LOWORD(wParam));
+      return 0;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->hwndFrom == state->tree && header->code == TVN_SELCHANGEDW &&
+          !state->filling) {
+        const auto* change = reinterpret_cast<const NMTREEVIEWW*>(lParam);
+        auto* shape = reinterpret_cast<standin::Shape*>(change->itemNew.lParam);
+        if (shape != nullptr) selectShapes(*state, {shape});
+      }
+      return 0;
+    }
+    case WM_HSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == state->timeline) {
+        const auto position =
+            static_cast<float>(SendMessageW(state->timeline, TBM_GETPOS, 0, 0));
+        if (position != state->session->scene().sequencePosition())
+          setPosition(*state, position);
+      }
+      return 0;
+    case WM_MOUSEWHEEL:
+      return SendMessageW(state->viewport, message, wParam, lParam);
+    case WM_TIMER:
+      if (wParam == kPlayTimer) {
+        const float last = state->session->lastKeyPosition();
+        state->playPosition += kPlayStep;
+        if (state->playPosition > last) {
+          setPosition(*state, last);
+          stopPlaying(*state);
+        } else {
+          setPosition(*state, state->playPosition);
+        }
+      }
+      if (state->dirty) refreshAll(*state);
+      return 0;
+    case WM_CLOSE:
+      // The document goes before the window the panel belongs to.
+      stopPlaying(*state);
+      state->session->close();
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      KillTimer(window, kRedrawTimer);
+      stopPlaying(*state);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+WorkbenchWindow::WorkbenchWindow(Session& session) : state_(std::make_unique<State>()) {
+  state_->session = &session;
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  WNDCLASSEXW main{};
+  main.cbSize = sizeof main;
+  main.lpfnWndProc = mainProc;
+  main.hInstance = instance;
+  main.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  main.lpszClassName = kMainClass;
+  RegisterClassExW(&main);
+  WNDCLASSEXW viewport = main;
+  viewport.lpfnWndProc = viewportProc;
+  viewport.hbrBackground = nullptr;
+  viewport.lpszClassName = kViewportClass;
+  RegisterClassExW(&viewport);
+
+  State& state = *state_;
+  state.main = CreateWindowExW(0, kMainClass, L"Jolvent workbench", WS_OVERLAPPEDWINDOW,
+                               0, 0, 1000, 700, nullptr, nullptr, instance, state_.get());
+  SetMenu(state.main, buildMenus(state));
+  auto child = [&](const wchar_t* cls, DWORD style, int id, const wchar_t* text = L"") {
+    return CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10,
+                           state.main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance, nullptr);
+  };
+  state.tree = child(
+      WC_TREEVIEWW,
+      WS_BORDER | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+      kTreeId);
+  state.viewport = child(kViewportClass, 0, kViewportId);
+  SetWindowLongPtrW(state.viewport, GWLP_USERDATA,
+                    reinterpret_cast<LONG_PTR>(state_.get()));
+  state.timeline = child(TRACKBAR_CLASSW, TBS_HORZ | TBS_AUTOTICKS, kTimelineId);
+  SendMessageW(state.timeline, TBM_SETRANGE, TRUE, MAKELPARAM(0, kTimelineMaximum));
+  state.play = child(L"BUTTON", BS_PUSHBUTTON, kPlayId, L"Play");
+  state.status = child(STATUSCLASSNAMEW, 0, kStatusId);
+  layout(state);
+
+  // The plug-in's panel belongs to this window, as it would to the host's.
+  session.scene().setMainWindowHandle(state.main);
+  // Every host call the plug-in makes may change what is shown.
+  session.host().journal().setWatcher(
+      [this](const std::string&) { state_->dirty = true; });
+  SetTimer(state.main, kRedrawTimer, 30, nullptr);
+}
+
+WorkbenchWindow::~WorkbenchWindow() {
+  state_->session->host().journal().setWatcher(nullptr);
+  if (IsWindow(state_->main)) DestroyWindow(state_->main);
+}
+
+HWND WorkbenchWindow::handle() const {
+  return state_->main;
+}
+
+void WorkbenchWindow::show() {
+  ShowWindow(state_->main, SW_SHOW);
+  UpdateWindow(state_->main);
+  refreshAll(*state_);
+}
+
+int WorkbenchWindow::run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    // The panel is a modeless dialog: give it its keyboard navigation.
+    HWND active = GetActiveWindow();
+    if (active != nullptr && active != state_->main && IsDialogMessageW(active, &message))
+      continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return state_->exitStatus != 0 ? state_->exitStatus : static_cast<int>(message.wParam);
+}
+
+// Playing a script. A thread timer drives it, so that it goes on inside the
+// modal loops the panel's dialogs run.
+namespace {
+
+WorkbenchWindow::State* playing = nullptr;
+
+constexpr UINT kStepMilliseconds = 100;
+constexpr int kSettleTicks = 3;
+// The joint value dialog's minimum, current and maximum boxes.
+constexpr int kDialogBoxes[] = {1007, 1008, 1009};
+
+struct WindowSearch {
+  HWND owner = nullptr;
+  HWND exclude = nullptr;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK findOwnedDialog(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+      window != search->exclude &&
+      (search->owner == nullptr || GetWindow(window, GW_OWNER) == search->owner)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND ownedDialog(HWND owner, HWND exclude = nullptr) {
+  WindowSearch search{owner, exclude, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), findOwnedDialog,
+                    reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The plug-in's panel: a dialog owned by the main window.
+HWND panelOf(const WorkbenchWindow::State& state) {
+  return ownedDialog(state.main);
+}
+
+// A dialog over the panel (the joint value dialog, a message box).
+HWND dialogOverPanel(const WorkbenchWindow::State& state) {
+  HWND panel = panelOf(state);
+  if (panel == nullptr) return nullptr;
+  HWND dialog = ownedDialog(panel);
+  return dialog != nullptr ? dialog : ownedDialog(nullptr, panel);
+}
+
+INPUT mouseAt(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  return input;
+}
+
+void dragAt(POINT from, int dx) {
+  std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
+  constexpr int kMoves = 4;
+  for (int i = 1; i <= kMoves; ++i)
+    inputs.push_back(mouseAt({from.x + dx * i / kMoves, from.y}, 0));
+  inputs.push_back(mouseAt({from.x + dx, from.y}, MOUSEEVENTF_LEFTUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void setControlKey(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  keys[VK_LCONTROL] = keys[VK_CONTROL];
+  SetKeyboardState(keys);
+}
+
+// The centre of a slider's thumb, on the screen.
+POINT thumbOf(HWND slider) {
+  RECT thumb{};
+  SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  POINT centre{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  ClientToScreen(slider, &centre);
+  return centre;
+}
+
+HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
+  HWND panel = panelOf(state);
+  if (panel == nullptr) throw ScriptError("the panel is not open");
+  HWND control = GetDlgItem(panel, std::stoi(id));
+  if (control == nullptr) throw ScriptError("the panel has no control " + id);
+  return control;
+}
+
+void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
+  RECT area;
+  GetWindowRect(state.main, &area);
+  for (HWND extra : {panelOf(state), dialogOverPanel(state)}) {
+    if (extra == nullptr) continue;
+    RECT more;
+    GetWindowRect(extra, &more);
+    UnionRect(&area, &area, &more);
+  }
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  IntersectRect(&area, &area, &screen);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HDC screenDc = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screenDc);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows top first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+  const auto* bgra = static_cast<const std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
+    rgb[3 * i] = bgra[4 * i + 2];
+    rgb[3 * i + 1] = bgra[4 * i + 1];
+    rgb[3 * i + 2] = bgra[4 * i];
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screenDc);
+  if (!writePng(path, width, height, rgb)) throw ScriptError("cannot write " + path);
+}
+
+standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
+  standin::Shape* shape = state.session->scene().findByName(name);
+  if (shape == nullptr) throw ScriptError("no shape named " + name);
+  return *shape;
+}
+
+// Does one step; answers how many ticks to let pass before the next.
+int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
+  Session& session = *state.session;
+  const std::vector<std::string>& a = step.arguments;
+  const std::string& verb = step.verb;
+  if (verb == "select") {
+    selectShapes(state, {&shapeNamed(state, a[0])});
+  } else if (verb == "click-joint") {
+    standin::Shape& wanted = shapeNamed(state, a[0]);
+    RECT area;
+    GetClientRect(state.viewport, &area);
+    for (const DrawnJoint& joint : viewOf(session.scene()).joints) {
+      if (joint.shape != &wanted) continue;
+      const ScreenPoint at =
+          project(state.camera, area.right, area.bottom, joint.position);
+      POINT screen{std::lround(at.x), std::lround(at.y)};
+      ClientToScreen(state.viewport, &screen);
+      INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
+                        mouseAt(screen, MOUSEEVENTF_LEFTUP)};
+      SendInput(3, inputs, sizeof(INPUT));
+      return kSettleTicks;
+    }
+    throw ScriptError(a[0] + " is not a joint in the viewport");
+  } else if (verb == "command") {
+    session.command();
+    return kSettleTicks + 2;
+  } else if (verb == "attribute") {
+    session.attributeAction();
+  } else if (verb == "joint-drop") {
+    session.jointDrop();
+  } else if (verb == "refresh") {
+    session.refresh();
+  } else if (verb == "drag") {
+    dragAt(thumbOf(panelControl(state, a[0])), std::stoi(a[1]));
+    return kSettleTicks;
+  } else if (verb == "ctrl-drag") {
+    HWND slider = panelControl(state, a[0]);
+    setControlKey(true);
+    state.controlHeld = true;
+    // A drag there and back: the slider tracks, then ends where it began.
+    const POINT thumb = thumbOf(slider);
+    INPUT inputs[] = {mouseAt(thumb, 0), mouseAt(thumb, MOUSEEVENTF_LEFTDOWN),
+                      mouseAt({thumb.x + 2, thumb.y}, 0), mouseAt(thumb, 0),
+                      mouseAt(thumb, MOUSEEVENTF_LEFTUP)};
+    SendInput(5, inputs, sizeof(INPUT));
+    return kSettleTicks;
+  } else if (verb == "dialog") {
+    HWND dialog = dialogOverPanel(state);
+    if (dialog == nullptr) throw ScriptError("no dialog is open");
+    for (std::size_t i = 0; i < 3; ++i) {
+      HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
+      if (box == nullptr)
+        throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
+      SetWindowTextA(box, a[i].c_str());
+    }
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return kSettleTicks;
+  } else if (verb == "type") {
+    HWND box = panelControl(state, a[0]);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    std::vector<INPUT> inputs;
+    const std::wstring text = wide(a[1]);
+    for (wchar_t c : text)
+      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+        inputs.push_back(input);
+      }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return kSettleTicks;
+  } else if (verb == "press") {
+    PostMessageW(panelControl(state, a[0]), BM_CLICK, 0, 0);
+    return kSettleTicks;
+  } else if (verb == "record") {
+    session.setRecording(a[0] == "on");
+  } else if (verb == "position") {
+    setPosition(state, std::stof(a[0]));
+  } else if (verb == "play") {
+    const float last = session.lastKeyPosition();
+    for (float at = 0.0F; at <= last; at += kPlayStep) setPosition(state, at);
+  } else if (verb == "save" || verb == "open") {
+    const std::string problem =
+        documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
+                           session.scene(), a[0]);
+    if (!problem.empty()) std::printf("line %d: %s\n", step.line, problem.c_str());
+  } else if (verb == "screenshot") {
+    refreshAll(state);
+    UpdateWindow(state.viewport);
+    screenshot(state, state.outDir + "/" + a[0] + ".png");
+  } else if (verb == "dump") {
+    const std::string path = state.outDir + "/dump.txt";
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) throw ScriptError("cannot write " + path);
+    std::fprintf(file, "# line %d\n%s", step.line, dumpScene(session.scene()).c_str());
+    std::fclose(file);
+  }
+  return 1;
+}
+
+void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  WorkbenchWindow::State& state = *playing;
+  if (state.waitTicks > 0) {
+    --state.waitTicks;
+    return;
+  }
+  if (state.controlHeld) {
+    setControlKey(false);
+    state.controlHeld = false;
+  }
+  if (state.dirty) refreshAll(state);
+  if (state.nextStep >= state.steps.size()) {
+    KillTimer(nullptr, timer);
+    playing = nullptr;
+    PostMessageW(state.main, WM_CLOSE, 0, 0);
+    return;
+  }
+  const ScriptStep& step = state.steps[state.nextStep++];
+  try {
+    state.waitTicks = performStep(state, step);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
+    state.exitStatus = 1;
+    state.nextStep = state.steps.size();
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void WorkbenchWindow::playScript(std::vector<ScriptStep> steps, std::string outDir) {
+  state_->steps = std::move(steps);
+  state_->outDir = std::move(outDir);
+  state_->nextStep = 0;
+  state_->waitTicks = kSettleTicks;
+  // Each dump is added to one file, begun afresh for every run.
+  std::remove((state_->outDir + "/dump.txt").c_str());
+  playing = state_.get();
+  SetTimer(nullptr, 0, kStepMilliseconds, scriptTick);
+}
+
+}  // namespace jolvent::workbench

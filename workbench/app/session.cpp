@@ -1,0 +1,178 @@
+#include "workbench/app/session.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "plugin/identifiers.h"
+#include "plugin/module_info.h"
+#include "workbench/app/sample_figure.h"
+#include "workbench/app/timeline.h"
+#include "workbench/text_encoding.h"
+
+namespace jolvent::workbench {
+
+namespace {
+
+std::string uuidText(const UuidRecord& record) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%08X-%08X-%08X-%08X", record.words[0],
+                record.words[1], record.words[2], record.words[3]);
+  return text;
+}
+
+std::string shown(const char* cp932) {
+  return cp932 != nullptr ? "\"" + utf8FromCp932(cp932) + "\"" : "(none)";
+}
+
+std::string describeComponents(const standin::PluginExports& exports,
+                               standin::StandInApp& app, HostApp* appInterface,
+                               const char* title, const GUID& id) {
+  std::string text;
+  const int count = exports.has_interface(&id);
+  text += std::string(title) + ": " + std::to_string(count) + " component(s)\n";
+  for (int index = 0; index < count; ++index) {
+    app.setJapaneseUi(false);
+    const std::string english = shown(exports.get_name(&id, index, appInterface));
+    app.setJapaneseUi(true);
+    const std::string japanese = shown(exports.get_name(&id, index, appInterface));
+    text += "  [" + std::to_string(index) + "] " + english + " / " + japanese + "\n";
+    text += "      uuid " + uuidText(exports.get_uuid(&id, index)) + ", resident " +
+            (exports.is_resident(&id, index) ? "yes" : "no") + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string explainLoadFailure(const std::string& path, bool fileExists,
+                               const std::string& error) {
+  if (!fileExists) return "The plug-in " + path + " does not exist.";
+  if (error.rfind("missing export ", 0) == 0)
+    return "The plug-in " + path + " lacks the export " +
+           error.substr(sizeof "missing export " - 1) + ".";
+  // 193 is ERROR_BAD_EXE_FORMAT: a file that is no 64-bit module.
+  if (error.find("error 193") != std::string::npos ||
+      error.find("invalid ELF") != std::string::npos ||
+      error.find("file too short") != std::string::npos)
+    return "The file " + path + " is not a plug-in module.";
+  return "The plug-in " + path + " cannot be loaded (" + error + ").";
+}
+
+Session::Session(const std::string& pluginPath, bool japaneseUi) {
+  module_ = std::make_unique<standin::PluginModule>(pluginPath);
+  addSampleFigure(scene());
+  const standin::PluginExports& exports = module_->exports();
+
+  ModuleInfo info{};
+  exports.get_info(&info);
+  char header[256];
+  std::snprintf(header, sizeof header, "%s %d.%d.%d.%d by %s (%s)\n", info.name,
+                info.version[0], info.version[1], info.version[2], info.version[3],
+                info.author, info.company);
+  report_ = header;
+  report_ += "  " + shown(info.description) + "\n";
+  report_ += "  module number " + std::to_string(info.number) + ", texts in code page " +
+             std::to_string(exports.get_text_encoding()) + "\n\n";
+  report_ += describeComponents(exports, host_.app(), host_.appInterface(),
+                                "Plug-in interface", PluginInterfaceId);
+  report_ += describeComponents(exports, host_.app(), host_.appInterface(),
+                                "Attribute interface", AttributeInterfaceId);
+
+  host_.app().setJapaneseUi(japaneseUi);
+  const char* command = exports.get_name(&PluginInterfaceId, 0, host_.appInterface());
+  const char* attribute =
+      exports.get_name(&AttributeInterfaceId, 0, host_.appInterface());
+  commandName_ = command != nullptr ? command : "Jolvent";
+  attributeName_ = attribute != nullptr ? attribute : "Attribute";
+
+  main_ = dynamic_cast<plugin_interface*>(module_->create(PluginInterfaceId, 0));
+  attribute_ =
+      dynamic_cast<attribute_interface*>(module_->create(AttributeInterfaceId, 0));
+  if (main_ != nullptr) host_.notifier().attach(main_);
+  // The host answers the plug-in's own joint changes as it answers the user's.
+  host_.notifier().setEchoJointChanges(true);
+}
+
+Session::~Session() {
+  close();
+  host_.notifier().setEchoJointChanges(false);
+  if (main_ != nullptr) {
+    host_.notifier().detach(main_);
+    main_->Release();
+  }
+  if (attribute_ != nullptr) attribute_->Release();
+  module_.reset();
+}
+
+void Session::start() {
+  if (open_) return;
+  open_ = true;
+  host_.app().openScene();
+  host_.notifier().sceneOpened();
+}
+
+void Session::close() {
+  if (!open_) return;
+  open_ = false;
+  host_.app().closeScene();
+  host_.notifier().sceneClosed();
+}
+
+void Session::select(const std::vector<standin::Shape*>& shapes) {
+  if (shapes == scene().selection()) return;
+  scene().select(shapes);
+  host_.notifier().activeShapes();
+}
+
+void Session::command() {
+  host_.notifier().command();
+}
+
+void Session::attributeAction() {
+  if (attribute_ == nullptr) return;
+  const std::vector<standin::Shape*> shapes = scene().selection();
+  for (standin::Shape* shape : shapes)
+    attribute_->clearJointSettings(shape->asShapeClass());
+  if (!shapes.empty()) host_.notifier().shapesChanged(shapes);
+}
+
+void Session::jointDrop() {
+  host_.notifier().jointDropped();
+}
+
+void Session::refresh() {
+  host_.notifier().refresh();
+}
+
+void Session::setRecording(bool on) {
+  recording_ = on;
+  host_.app().setRecordingMotion(on);
+}
+
+void Session::setPosition(float position) {
+  scene().setSequencePosition(position);
+  std::vector<standin::Shape*> changed;
+  for (standin::Shape* shape : scene().shapesInOrder()) {
+    const std::optional<Pose> pose = evaluateMotion(shape->motion().keys(), position);
+    if (!pose) continue;
+    const Quaternion& now = shape->rotation();
+    if (now.w == pose->rotation.w && now.x == pose->rotation.x &&
+        now.y == pose->rotation.y && now.z == pose->rotation.z &&
+        shape->value() == pose->value)
+      continue;
+    shape->setRotation(pose->rotation);
+    shape->setValue(pose->value);
+    changed.push_back(shape);
+  }
+  if (!changed.empty()) host_.notifier().shapesChanged(changed);
+}
+
+float Session::lastKeyPosition() {
+  float last = 0.0F;
+  for (const standin::Shape* shape : host_.scene().shapesInOrder())
+    if (!shape->motion().keys().empty())
+      last = std::max(last, shape->motion().keys().back().position);
+  return last;
+}
+
+}  // namespace jolvent::workbench
