@@ -20,9 +20,9 @@ TEST(Camera, TargetProjectsToTheCentreAndNearerPointsSpreadWider) {
   above.pitch = 0.0F;
   const Vec3 up{camera.target.x, camera.target.y + 10, camera.target.z};
   EXPECT_LT(project(above, 800, 600, up).y, 300.0F);  // +Y is up on screen
-  const float far = 300.0F - project(above, 800, 600, up).y;
+  const float before = 300.0F - project(above, 800, 600, up).y;
   zoom(above, 120);
-  EXPECT_GT(300.0F - project(above, 800, 600, up).y, far);
+  EXPECT_GT(300.0F - project(above, 800, 600, up).y, before);
   // Behind the camera nothing is drawn.
   const Vec3 behind{camera.target.x, camera.target.y, camera.target.z + 1000};
   EXPECT_FALSE(project(above, 800, 600, behind).visible);
