@@ -9,6 +9,7 @@
 #include <Eigen/Geometry>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -235,7 +237,7 @@ TEST(Convention, PitchTenDegreesIsSavedAsTenDegreesAboutXTurningYTowardZ) {
   ASSERT_EQ(saveGltf(host.scene(), path), "");
 
   const Eigen::Quaterniond saved = savedRotation(path, 0);
-  const double radians = 10.0 * M_PI / 180.0;
+  const double radians = 10.0 * std::numbers::pi / 180.0;
   const Eigen::Vector3d turnedY = saved * Eigen::Vector3d::UnitY();
   EXPECT_NEAR(turnedY.x(), 0.0, 1e-6);
   EXPECT_NEAR(turnedY.y(), std::cos(radians), 1e-6);
