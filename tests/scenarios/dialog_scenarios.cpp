@@ -30,6 +30,7 @@ TEST_F(PanelScenario, NewPitchLimitsAreMarkedAppliedAndStoredWithTheJoint) {
   EXPECT_EQ(seen[0].caption, "Joint Value Setting");
   EXPECT_EQ(seen[0].texts,
             (std::vector<std::string>{"-360.000000", "0.000000", "360.000000"}));
+  EXPECT_TRUE(desktop().visible(panel())) << "the panel stays open";
   EXPECT_EQ(slider(kPitchSlider), (SliderState{10, -360, 360, -45, 45}));
   EXPECT_EQ(text(kPitchBox), "10.000000");
   EXPECT_EQ(components(joint.rotation()),

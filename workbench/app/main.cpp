@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -245,6 +246,25 @@ void updateStatus(WorkbenchWindow::State& state) {
                 state.session->recording() ? MF_CHECKED : MF_UNCHECKED);
 }
 
+// The path the user picks in the system's file dialog, or "" when cancelled.
+std::string askForDocument(HWND owner, bool open) {
+  wchar_t file[MAX_PATH] = L"";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = L"glTF 2.0 (*.gltf, *.glb)\0*.gltf;*.glb\0";
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = L"gltf";
+  dialog.Flags = open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST
+                      : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
+  if (chosen == FALSE) return {};
+  char utf8[MAX_PATH * 3];
+  WideCharToMultiByte(CP_UTF8, 0, file, -1, utf8, sizeof utf8, nullptr, nullptr);
+  return utf8;
+}
+
 void refreshAll(WorkbenchWindow::State& state) {
   fillTree(state);
   updateTicks(state);
@@ -310,12 +330,17 @@ void onCommand(WorkbenchWindow::State& state, UINT id) {
       break;
     case kMenuOpen:
     case kMenuSave: {
-      const std::string problem = documentFileAction(
-          id == kMenuOpen ? DocumentAction::open : DocumentAction::save, session.scene(),
-          "");
-      if (!problem.empty())
-        MessageBoxW(state.main, wide(problem).c_str(), L"Jolvent workbench",
-                    MB_OK | MB_ICONINFORMATION);
+      const bool open = id == kMenuOpen;
+      const std::string path = askForDocument(state.main, open);
+      if (path.empty()) break;
+      const DocumentResult result = documentFileAction(
+          open ? DocumentAction::open : DocumentAction::save, session.host(), path);
+      std::string message = result.error;
+      for (const std::string& warning : result.warnings) message += "\n" + warning;
+      if (!message.empty())
+        MessageBoxW(state.main, wide(message).c_str(), L"Jolvent workbench",
+                    MB_OK | (result.error.empty() ? MB_ICONINFORMATION : MB_ICONERROR));
+      refreshAll(state);
       break;
     }
     case kMenuPlugins:
@@ -425,6 +450,26 @@ HMENU buildMenus(WorkbenchWindow::State& state) {
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(plugin), L"&Plug-in");
   state.pluginMenu = plugin;
   return bar;
+}
+
+// Wine without a window manager can leave the windows the main window owns
+// (the plug-in's panel) under it once it is activated again, as after the
+// Joint Value Setting dialog; Windows keeps owned windows above their owner.
+BOOL CALLBACK raiseIfOwnedBy(HWND window, LPARAM owner) {
+  if (!IsWindowVisible(window) ||
+      GetWindow(window, GW_OWNER) != reinterpret_cast<HWND>(owner))
+    return TRUE;
+  // Through topmost and back: a plain move to the top that Wine thinks it
+  // has already done would not restack the display's windows.
+  constexpr UINT kOnlyStacking = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kOnlyStacking);
+  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyStacking);
+  return TRUE;
+}
+
+void restackOwnedWindows(HWND owner) {
+  EnumThreadWindows(GetCurrentThreadId(), raiseIfOwnedBy,
+                    reinterpret_cast<LPARAM>(owner));
 }
 
 LRESULT CALLBACK mainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -666,10 +711,13 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
 }
 
 void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
+  restackOwnedWindows(state.main);
   RECT area;
   GetWindowRect(state.main, &area);
   for (HWND extra : {panelOf(state), dialogOverPanel(state)}) {
     if (extra == nullptr) continue;
+    RedrawWindow(extra, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT more;
     GetWindowRect(extra, &more);
     UnionRect(&area, &area, &more);
@@ -745,18 +793,21 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   } else if (verb == "refresh") {
     session.refresh();
   } else if (verb == "drag") {
-    dragAt(thumbOf(panelControl(state, a[0])), std::stoi(a[1]));
+    HWND slider = panelControl(state, a[0]);
+    restackOwnedWindows(state.main);
+    dragAt(thumbOf(slider), std::stoi(a[1]));
     return kSettleTicks;
   } else if (verb == "ctrl-drag") {
     HWND slider = panelControl(state, a[0]);
     setControlKey(true);
     state.controlHeld = true;
-    // A drag there and back: the slider tracks, then ends where it began.
-    const POINT thumb = thumbOf(slider);
-    INPUT inputs[] = {mouseAt(thumb, 0), mouseAt(thumb, MOUSEEVENTF_LEFTDOWN),
-                      mouseAt({thumb.x + 2, thumb.y}, 0), mouseAt(thumb, 0),
-                      mouseAt(thumb, MOUSEEVENTF_LEFTUP)};
-    SendInput(5, inputs, sizeof(INPUT));
+    // Under Wine without a window manager, real mouse input brings the
+    // thread's key state back to the keyboard's, where Ctrl is up; so the
+    // slider's own first notice of a drag is posted with Ctrl held.
+    const auto position = static_cast<unsigned>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    PostMessageW(panelOf(state), WM_HSCROLL,
+                 MAKEWPARAM(TB_THUMBTRACK, position & 0xFFFFU),
+                 reinterpret_cast<LPARAM>(slider));
     return kSettleTicks;
   } else if (verb == "dialog") {
     HWND dialog = dialogOverPanel(state);
@@ -796,10 +847,15 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     const float last = session.lastKeyPosition();
     for (float at = 0.0F; at <= last; at += kPlayStep) setPosition(state, at);
   } else if (verb == "save" || verb == "open") {
-    const std::string problem =
+    const std::string path =
+        a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
+    const DocumentResult result =
         documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
-                           session.scene(), a[0]);
-    if (!problem.empty()) std::printf("line %d: %s\n", step.line, problem.c_str());
+                           session.host(), path);
+    for (const std::string& warning : result.warnings)
+      std::printf("line %d: warning: %s\n", step.line, warning.c_str());
+    if (!result.error.empty()) throw ScriptError(result.error);
+    refreshAll(state);
   } else if (verb == "screenshot") {
     refreshAll(state);
     UpdateWindow(state.viewport);

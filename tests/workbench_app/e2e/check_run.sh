@@ -3,10 +3,14 @@
 # the scene dump against the expected one and, in the screenshot, the
 # panel and the axis guide's three colours.
 #   check_run.sh WINE_RUNNER WORKBENCH_EXE SCRIPT EXPECTED_DUMP OUT_DIR BEFORE AFTER
+#                [VALIDATE_MJS VALIDATOR_PREFIX]
+# With the last two, every .gltf and .glb the session saved is checked by the
+# Khronos glTF validator.
 # BEFORE and AFTER name the screenshots taken before the panel opened and
 # with the panel over the posed joint.
 set -euo pipefail
 runner=$1 exe=$2 script=$3 expected=$4 out=$5 before=$6 after=$7
+validate=${8:-} validator=${9:-}
 rm -rf "$out"
 mkdir -p "$out"
 "$runner" "$exe" --script "$script" --out "$out"
@@ -33,4 +37,10 @@ if ((face < 30000)); then
   echo "no panel in $png (only $face more pixels of dialog face)" >&2
   exit 1
 fi
-echo "dump and screenshot as expected"
+if [[ -n $validate ]]; then
+  shopt -s nullglob
+  saved=("$out"/*.gltf "$out"/*.glb)
+  ((${#saved[@]} > 0)) || { echo "the session saved no glTF file" >&2; exit 1; }
+  node "$validate" "$validator" "${saved[@]}"
+fi
+echo "dump, screenshot and saved files as expected"
