@@ -14,6 +14,15 @@ void removeEverything(standin::StandInScene& scene) {
   scene.select({});
 }
 
+// Every joint of the workbench's document can be animated, as the sample
+// figure's are, also when the file came from a tool that keyed none of them.
+void giveJointsMotions(standin::StandInScene& scene) {
+  for (standin::Shape* shape : scene.shapesInOrder()) {
+    if (shape->isPart() && shape->partType() != standin::kPlainPartType)
+      shape->motion().setPresent(true);
+  }
+}
+
 }  // namespace
 
 DocumentResult documentFileAction(DocumentAction action, standin::StandInHost& host,
@@ -30,6 +39,7 @@ DocumentResult documentFileAction(DocumentAction action, standin::StandInHost& h
   host.notifier().sceneClosed();
   removeEverything(host.scene());
   OpenResult opened = openGltf(host.scene(), path);
+  giveJointsMotions(host.scene());
   host.app().openScene();
   host.notifier().sceneOpened();
   return {opened.error, std::move(opened.warnings)};
