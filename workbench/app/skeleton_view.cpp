@@ -52,7 +52,14 @@ void walk(const standin::Shape& shape, const Frame& above, SkeletonView& view) {
     frame.turn = product(quatToMatrix(shape.rotation()), above.turn);
   } else if (shape.isLine() && shape.points().size() >= 2) {
     DrawnLine line;
-    line.points = shape.points();
+    // A line below a joint (the axis guide is) turns with it about its centre.
+    for (const Vec3& point : shape.points()) {
+      const Vec3 offset{point.x - above.rest.x, point.y - above.rest.y,
+                        point.z - above.rest.z};
+      const Vec3 turned = times(offset, above.turn);
+      line.points.push_back(
+          {above.posed.x + turned.x, above.posed.y + turned.y, above.posed.z + turned.z});
+    }
     if (shape.colour()) line.colour = *shape.colour();
     view.lines.push_back(std::move(line));
   }

@@ -26,9 +26,9 @@ struct SkeletonView {
   std::vector<DrawnLine> lines;
 };
 
-// A joint's rotation turns everything below it about its centre; a valued
-// joint's rotation is its ball rotation too (identity unless set). Lines are
-// drawn where their points are.
+// A joint's rotation turns everything below it about its centre, the lines
+// below it too (so the axis guide turns with its joint); a valued joint's
+// rotation is its ball rotation too (identity unless set).
 SkeletonView viewOf(const standin::StandInScene& scene);
 
 }  // namespace jolvent::workbench
