@@ -66,6 +66,13 @@ constexpr int kTimelineMaximum = 100;
 constexpr float kPickRadius = 8.0F;
 constexpr float kPlayStep = 1.0F;
 
+// Playing goes on from the current position, or starts over once it has
+// reached the last key.
+float playStart(Session& session) {
+  const float at = session.scene().sequencePosition();
+  return at < session.lastKeyPosition() ? at : 0.0F;
+}
+
 const wchar_t kMainClass[] = L"JolventWorkbench";
 const wchar_t kViewportClass[] = L"JolventWorkbenchViewport";
 
@@ -355,7 +362,7 @@ void onCommand(WorkbenchWindow::State& state, UINT id) {
         stopPlaying(state);
       } else {
         state.playing = true;
-        state.playPosition = 0.0F;
+        state.playPosition = playStart(*state.session);
         SetWindowTextW(state.play, L"Stop");
         SetTimer(state.main, kPlayTimer, 40, nullptr);
       }
@@ -845,7 +852,8 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     setPosition(state, std::stof(a[0]));
   } else if (verb == "play") {
     const float last = session.lastKeyPosition();
-    for (float at = 0.0F; at <= last; at += kPlayStep) setPosition(state, at);
+    for (float at = playStart(session); at <= last; at += kPlayStep)
+      setPosition(state, at);
   } else if (verb == "save" || verb == "open") {
     const std::string path =
         a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
