@@ -717,6 +717,59 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
   return control;
 }
 
+// The panel's sliders and the value box beside each.
+constexpr int kPanelSliders[] = {1001, 1002, 1003, 1004};
+int boxOfSlider(int slider) {
+  switch (slider) {
+    case 1001:
+      return 1013;  // Pitch
+    case 1002:
+      return 1012;  // Yaw
+    case 1003:
+      return 1014;  // Roll
+    default:
+      return 1015;  // Joint
+  }
+}
+
+// Where, in a screenshot, a person would look: each panel slider's channel
+// with the range and the number its box shows, and the selected joint.
+//   slider ID ROW LEFT RIGHT MIN MAX VALUE
+//   joint NAME X Y
+void writeLayout(const WorkbenchWindow::State& state, const RECT& area,
+                 const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw ScriptError("cannot write " + path);
+  if (HWND panel = panelOf(state)) {
+    for (int id : kPanelSliders) {
+      HWND slider = GetDlgItem(panel, id);
+      RECT channel{};
+      SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+      MapWindowPoints(slider, nullptr, reinterpret_cast<POINT*>(&channel), 2);
+      wchar_t text[32] = {};
+      GetDlgItemTextW(panel, boxOfSlider(id), text, 32);
+      std::fprintf(file, "slider %d %ld %ld %ld %ld %ld %g\n", id,
+                   (channel.top + channel.bottom) / 2 - area.top,
+                   channel.left - area.left, channel.right - area.left,
+                   static_cast<long>(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0)),
+                   static_cast<long>(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0)),
+                   std::wcstod(text, nullptr));
+    }
+  }
+  const std::vector<standin::Shape*>& selected = state.session->scene().selection();
+  RECT view;
+  GetClientRect(state.viewport, &view);
+  for (const DrawnJoint& joint : viewOf(state.session->scene()).joints) {
+    if (selected.size() != 1 || joint.shape != selected[0]) continue;
+    const ScreenPoint at = project(state.camera, view.right, view.bottom, joint.position);
+    POINT screen{std::lround(at.x), std::lround(at.y)};
+    ClientToScreen(state.viewport, &screen);
+    std::fprintf(file, "joint %s %ld %ld\n", joint.shape->name().c_str(),
+                 screen.x - area.left, screen.y - area.top);
+  }
+  std::fclose(file);
+}
+
 void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
   restackOwnedWindows(state.main);
   RECT area;
@@ -759,6 +812,7 @@ void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screenDc);
   if (!writePng(path, width, height, rgb)) throw ScriptError("cannot write " + path);
+  writeLayout(state, area, path.substr(0, path.size() - 4) + ".layout");
 }
 
 standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {

@@ -35,6 +35,41 @@ if [[ $after != - ]]; then
       exit 1
     fi
   done
+  # The guide at the joint: its colours near the selected joint's place.
+  layout=$out/$after.layout
+  read -r _ joint x y < <(grep '^joint ' "$layout") ||
+    { echo "no selected joint in $layout" >&2; exit 1; }
+  near=$out/near-joint.png
+  convert-im6.q16 "$png" -crop 61x61+$((x - 30))+$((y - 30)) +repage "$near"
+  for colour in "#FF0000" "#00FF00" "#0000FF"; do
+    histogram=$(convert-im6.q16 "$near" -format %c histogram:info:-)
+    if ! grep -qi "$colour" <<<"$histogram"; then
+      echo "the guide's colour $colour is not drawn at $joint ($x, $y) in $png" >&2
+      exit 1
+    fi
+  done
+  # Each slider's thumb where the number in its box says: on the channel's
+  # middle row the thumb's outline is the only thing that differs from the
+  # channel, whose own ends are left out.
+  while read -r _ id row left right minimum maximum value; do
+    thumb=$(convert-im6.q16 "$png" -crop $((right - left - 2))x1+$((left + 1))+$row txt:- |
+      awk 'NR > 1 {colour[NR] = $3; count[$3]++; x[NR] = $1 + 0}
+           END {for (c in count) if (count[c] > most) {most = count[c]; ground = c}
+                for (i in colour) if (colour[i] != ground) {sum += x[i]; n++}
+                if (n) printf "%.1f", sum / n}')
+    if [[ -z $thumb ]]; then
+      echo "slider $id: no thumb on its channel in $png" >&2
+      exit 1
+    fi
+    if ! awk -v t="$thumb" -v l="$left" -v r="$right" -v lo="$minimum" -v hi="$maximum" \
+        -v v="$value" 'BEGIN {
+          if (v < lo) v = lo; if (v > hi) v = hi
+          seen = (t + 1) / (r - l); want = (v - lo) / (hi - lo)
+          exit (seen - want > 0.04 || want - seen > 0.04)}'; then
+      echo "slider $id: its thumb is at $thumb of $left..$right, not where $value says" >&2
+      exit 1
+    fi
+  done < <(grep '^slider ' "$layout")
   # The panel: its dialog face covers a good part of the dark viewport.
   face=$(($(count "$after" "#F5F5F5") - $(count "$before" "#F5F5F5")))
   if ((face < 30000)); then
