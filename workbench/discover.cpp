@@ -21,18 +21,8 @@ using jolvent::ModuleInfo;
 using jolvent::UuidRecord;
 using jolvent::standin::PluginModule;
 using jolvent::standin::StandInHost;
-
-std::string uuidText(const UuidRecord& record) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%08X-%08X-%08X-%08X", record.words[0],
-                record.words[1], record.words[2], record.words[3]);
-  return text;
-}
-
-std::string shown(const char* cp932) {
-  return cp932 != nullptr ? "\"" + jolvent::workbench::utf8FromCp932(cp932) + "\""
-                          : "(none)";
-}
+using jolvent::workbench::quotedName;
+using jolvent::workbench::recordWordsText;
 
 void describeInterface(const PluginModule& module, StandInHost& host, const char* title,
                        const GUID& id) {
@@ -41,13 +31,15 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
   std::printf("\n%s: %d component%s\n", title, count, count == 1 ? "" : "s");
   for (int index = 0; index < count; ++index) {
     host.app().setJapaneseUi(false);
-    const std::string english = shown(exports.get_name(&id, index, host.appInterface()));
+    const std::string english =
+        quotedName(exports.get_name(&id, index, host.appInterface()));
     host.app().setJapaneseUi(true);
-    const std::string japanese = shown(exports.get_name(&id, index, host.appInterface()));
+    const std::string japanese =
+        quotedName(exports.get_name(&id, index, host.appInterface()));
     std::printf("  [%d] name %s, Japanese UI %s\n", index, english.c_str(),
                 japanese.c_str());
     std::printf("      uuid %s, resident %s\n",
-                uuidText(exports.get_uuid(&id, index)).c_str(),
+                recordWordsText(exports.get_uuid(&id, index)).c_str(),
                 exports.is_resident(&id, index) ? "yes" : "no");
     // The host's reference, given back on every path.
     auto component =
@@ -58,7 +50,7 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
       UuidRecord uuid;
       std::printf("      created: interface number %d, component uuid %s\n",
                   plugin->interfaceNumber(),
-                  uuidText(*plugin->componentUuid(&uuid)).c_str());
+                  recordWordsText(*plugin->componentUuid(&uuid)).c_str());
     }
   }
 }
@@ -80,7 +72,7 @@ int main(int argc, char** argv) {
     std::printf("%s %d.%d.%d.%d by %s (%s)\n", info.name, info.version[0],
                 info.version[1], info.version[2], info.version[3], info.author,
                 info.company);
-    std::printf("  %s\n", shown(info.description).c_str());
+    std::printf("  %s\n", quotedName(info.description).c_str());
     std::printf("  module number %d, texts in code page %d\n", info.number,
                 exports.get_text_encoding());
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "standin_host/streams.h"
+#include "workbench/text_encoding.h"
 
 namespace jolvent::workbench {
 
@@ -28,11 +29,7 @@ std::string dumpScene(const standin::StandInScene& scene) {
             " value " + number(shape->value()) + "\n";
     for (const standin::StreamObject* stream : shape->allStreams()) {
       if (!stream->isAttached()) continue;
-      char key[40];
-      std::snprintf(key, sizeof key, "%08X-%08X-%08X-%08X", stream->key().words[0],
-                    stream->key().words[1], stream->key().words[2],
-                    stream->key().words[3]);
-      text += "  stream " + std::string(key) + " ";
+      text += "  stream " + recordWordsText(stream->key()) + " ";
       for (std::uint8_t byte : stream->bytes()) {
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02X", byte);

@@ -13,17 +13,6 @@ namespace jolvent::workbench {
 
 namespace {
 
-std::string uuidText(const UuidRecord& record) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%08X-%08X-%08X-%08X", record.words[0],
-                record.words[1], record.words[2], record.words[3]);
-  return text;
-}
-
-std::string shown(const char* cp932) {
-  return cp932 != nullptr ? "\"" + utf8FromCp932(cp932) + "\"" : "(none)";
-}
-
 std::string describeComponents(const standin::PluginExports& exports,
                                standin::StandInApp& app, HostApp* appInterface,
                                const char* title, const GUID& id) {
@@ -32,12 +21,12 @@ std::string describeComponents(const standin::PluginExports& exports,
   text += std::string(title) + ": " + std::to_string(count) + " component(s)\n";
   for (int index = 0; index < count; ++index) {
     app.setJapaneseUi(false);
-    const std::string english = shown(exports.get_name(&id, index, appInterface));
+    const std::string english = quotedName(exports.get_name(&id, index, appInterface));
     app.setJapaneseUi(true);
-    const std::string japanese = shown(exports.get_name(&id, index, appInterface));
+    const std::string japanese = quotedName(exports.get_name(&id, index, appInterface));
     text += "  [" + std::to_string(index) + "] " + english + " / " + japanese + "\n";
-    text += "      uuid " + uuidText(exports.get_uuid(&id, index)) + ", resident " +
-            (exports.is_resident(&id, index) ? "yes" : "no") + "\n";
+    text += "      uuid " + recordWordsText(exports.get_uuid(&id, index)) +
+            ", resident " + (exports.is_resident(&id, index) ? "yes" : "no") + "\n";
   }
   return text;
 }
@@ -70,7 +59,7 @@ Session::Session(const std::string& pluginPath, bool japaneseUi) {
                 info.version[0], info.version[1], info.version[2], info.version[3],
                 info.author, info.company);
   report_ = header;
-  report_ += "  " + shown(info.description) + "\n";
+  report_ += "  " + quotedName(info.description) + "\n";
   report_ += "  module number " + std::to_string(info.number) + ", texts in code page " +
              std::to_string(exports.get_text_encoding()) + "\n\n";
   report_ += describeComponents(exports, host_.app(), host_.appInterface(),
