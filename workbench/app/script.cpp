@@ -25,6 +25,7 @@ const std::vector<Verb>& verbs() {
       {"drag", {Arg::integer, Arg::integer}},
       {"ctrl-drag", {Arg::integer}},
       {"dialog", {Arg::number, Arg::number, Arg::number}},
+      {"answer", {}},
       {"type", {Arg::integer, Arg::text}},
       {"press", {Arg::integer}},
       {"record", {Arg::onOff}},
@@ -33,6 +34,7 @@ const std::vector<Verb>& verbs() {
       {"save", {Arg::name}},
       {"open", {Arg::name}},
       {"screenshot", {Arg::name}},
+      {"plugins", {Arg::name}},
       {"dump", {}},
   };
   return table;

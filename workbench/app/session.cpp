@@ -13,22 +13,22 @@ namespace jolvent::workbench {
 
 namespace {
 
-std::string describeComponents(const standin::PluginExports& exports,
-                               standin::StandInApp& app, HostApp* appInterface,
-                               const char* title, const GUID& id) {
-  std::string text;
+void addComponents(const standin::PluginExports& exports, standin::StandInApp& app,
+                   HostApp* appInterface, const char* interfaceName, const GUID& id,
+                   std::vector<PluginComponent>& components) {
   const int count = exports.has_interface(&id);
-  text += std::string(title) + ": " + std::to_string(count) + " component(s)\n";
   for (int index = 0; index < count; ++index) {
+    PluginComponent component;
+    component.interfaceName = interfaceName;
+    component.index = index;
     app.setJapaneseUi(false);
-    const std::string english = quotedName(exports.get_name(&id, index, appInterface));
+    component.englishName = quotedName(exports.get_name(&id, index, appInterface));
     app.setJapaneseUi(true);
-    const std::string japanese = quotedName(exports.get_name(&id, index, appInterface));
-    text += "  [" + std::to_string(index) + "] " + english + " / " + japanese + "\n";
-    text += "      uuid " + recordWordsText(exports.get_uuid(&id, index)) +
-            ", resident " + (exports.is_resident(&id, index) ? "yes" : "no") + "\n";
+    component.japaneseName = quotedName(exports.get_name(&id, index, appInterface));
+    component.uuid = recordWordsText(exports.get_uuid(&id, index));
+    component.resident = exports.is_resident(&id, index) != 0;
+    components.push_back(std::move(component));
   }
-  return text;
 }
 
 }  // namespace
@@ -54,18 +54,21 @@ Session::Session(const std::string& pluginPath, bool japaneseUi) {
 
   ModuleInfo info{};
   exports.get_info(&info);
-  char header[256];
-  std::snprintf(header, sizeof header, "%s %d.%d.%d.%d by %s (%s)\n", info.name,
-                info.version[0], info.version[1], info.version[2], info.version[3],
-                info.author, info.company);
-  report_ = header;
-  report_ += "  " + quotedName(info.description) + "\n";
-  report_ += "  module number " + std::to_string(info.number) + ", texts in code page " +
-             std::to_string(exports.get_text_encoding()) + "\n\n";
-  report_ += describeComponents(exports, host_.app(), host_.appInterface(),
-                                "Plug-in interface", PluginInterfaceId);
-  report_ += describeComponents(exports, host_.app(), host_.appInterface(),
-                                "Attribute interface", AttributeInterfaceId);
+  auto text = [](const char* cp932) {
+    return cp932 != nullptr ? utf8FromCp932(cp932) : std::string();
+  };
+  char version[64];
+  std::snprintf(version, sizeof version, " %d.%d.%d.%d by ", info.version[0],
+                info.version[1], info.version[2], info.version[3]);
+  description_.module =
+      text(info.name) + version + text(info.author) + " (" + text(info.company) + ")";
+  description_.description = quotedName(info.description);
+  description_.number = info.number;
+  description_.textEncoding = exports.get_text_encoding();
+  addComponents(exports, host_.app(), host_.appInterface(), "Plug-in interface",
+                PluginInterfaceId, description_.components);
+  addComponents(exports, host_.app(), host_.appInterface(), "Attribute interface",
+                AttributeInterfaceId, description_.components);
 
   host_.app().setJapaneseUi(japaneseUi);
   const char* command = exports.get_name(&PluginInterfaceId, 0, host_.appInterface());

@@ -13,6 +13,24 @@
 
 namespace jolvent::workbench {
 
+// What the host found in the module, for the Plug-ins window (UTF-8).
+struct PluginComponent {
+  std::string interfaceName;  // "Plug-in interface", "Attribute interface"
+  int index = 0;
+  std::string englishName;  // quoted, as get_name answers each language
+  std::string japaneseName;
+  std::string uuid;  // the record's words
+  bool resident = false;
+};
+
+struct PluginDescription {
+  std::string module;  // name, version, author and company
+  std::string description;
+  int number = 0;
+  int textEncoding = 0;
+  std::vector<PluginComponent> components;
+};
+
 // What is wrong when the module cannot be loaded, for the user.
 std::string explainLoadFailure(const std::string& path, bool fileExists,
                                const std::string& error);
@@ -34,8 +52,8 @@ public:
   // Names of the menu items, in code page 932 as the module gives them.
   const std::string& commandName() const { return commandName_; }
   const std::string& attributeName() const { return attributeName_; }
-  // The module's record and components as text (UTF-8), for the Plug-ins window.
-  const std::string& report() const { return report_; }
+  // The module's record and components, for the Plug-ins window.
+  const PluginDescription& description() const { return description_; }
 
   // The document is open: the scene notice with the scene.
   void start();
@@ -65,7 +83,7 @@ private:
   attribute_interface* attribute_ = nullptr;
   std::string commandName_;
   std::string attributeName_;
-  std::string report_;
+  PluginDescription description_;
   bool open_ = false;
   bool recording_ = false;
 };

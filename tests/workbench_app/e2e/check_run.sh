@@ -6,6 +6,8 @@
 #                [VALIDATE_MJS VALIDATOR_PREFIX]
 # With the last two, every .gltf and .glb the session saved is checked by the
 # Khronos glTF validator.
+# Texts the session wrote, as NAME.txt, are compared with SCRIPT.NAME.expected
+# beside the script, where there is one.
 # BEFORE and AFTER name the screenshots taken before the panel opened and
 # with the panel over the posed joint; "-" for both skips those checks.
 set -euo pipefail
@@ -16,8 +18,14 @@ mkdir -p "$out"
 # Files the script opens lie beside it.
 shopt -s nullglob
 for file in "$(dirname "$script")"/*.gltf "$(dirname "$script")"/*.glb; do cp "$file" "$out"/; done
-"$runner" "$exe" --script "$script" --out "$out"
+# WORKBENCH_OPTIONS go before the script, e.g. --japanese.
+# shellcheck disable=SC2086
+"$runner" "$exe" ${WORKBENCH_OPTIONS:-} --script "$script" --out "$out"
 diff -u "$expected" "$out/dump.txt"
+for wanted in "${script%.script}".*.expected; do
+  name=${wanted%.expected}
+  diff -u "$wanted" "$out/${name##*.}.txt"
+done
 
 if [[ $after != - ]]; then
   # Pixels of a colour in a screenshot.
@@ -25,7 +33,7 @@ if [[ $after != - ]]; then
     local png=$out/$1.png
     [[ -s $png ]] || { echo "no screenshot $png" >&2; exit 1; }
     convert-im6.q16 "$png" -format %c histogram:info:- |
-      grep -i "$2" | awk '{sum += $1} END {print sum + 0}'
+      { grep -i "$2" || true; } | awk '{sum += $1} END {print sum + 0}'
   }
   png=$out/$after.png
   for colour in "#FF0000" "#00FF00" "#0000FF"; do
@@ -51,7 +59,7 @@ if [[ $after != - ]]; then
   # Each slider's thumb where the number in its box says: on the channel's
   # middle row the thumb's outline is the only thing that differs from the
   # channel, whose own ends are left out.
-  while read -r _ id row left right minimum maximum value; do
+  while read -r _ id row left right minimum maximum value width; do
     thumb=$(convert-im6.q16 "$png" -crop $((right - left - 2))x1+$((left + 1))+$row txt:- |
       awk 'NR > 1 {colour[NR] = $3; count[$3]++; x[NR] = $1 + 0}
            END {for (c in count) if (count[c] > most) {most = count[c]; ground = c}
@@ -61,10 +69,11 @@ if [[ $after != - ]]; then
       echo "slider $id: no thumb on its channel in $png" >&2
       exit 1
     fi
+    # The thumb's centre travels the channel less half a thumb at each end.
     if ! awk -v t="$thumb" -v l="$left" -v r="$right" -v lo="$minimum" -v hi="$maximum" \
-        -v v="$value" 'BEGIN {
+        -v v="$value" -v w="$width" 'BEGIN {
           if (v < lo) v = lo; if (v > hi) v = hi
-          seen = (t + 1) / (r - l); want = (v - lo) / (hi - lo)
+          seen = (t + 1 - w / 2) / (r - l - w); want = (v - lo) / (hi - lo)
           exit (seen - want > 0.04 || want - seen > 0.04)}'; then
       echo "slider $id: its thumb is at $thumb of $left..$right, not where $value says" >&2
       exit 1
@@ -76,6 +85,24 @@ if [[ $after != - ]]; then
     echo "no panel in $png (only $face more pixels of dialog face)" >&2
     exit 1
   fi
+fi
+
+# Every text on the screen at each screenshot: drawn with a glyph for each
+# character, and a label's text not cut off by its control.
+for layout in "$out"/*.layout; do
+  awk -v file="$layout" '$1 == "text" {
+      face = $6; for (i = 7; i <= NF; i++) face = face " " $i
+      if ($3 > 0) { printf "%s: %s lacks %d glyph(s) in %s\n", file, $2, $3, face; bad = 1 }
+      if ($5 >= 0 && $4 > $5) {
+        printf "%s: %s is cut off (%d of %d pixels)\n", file, $2, $4, $5; bad = 1 }
+    } END { exit bad }' "$layout" >&2
+done
+# A session in a Japanese locale runs with code page 932, as Japanese Windows.
+if [[ ${LANG:-} == ja_JP* ]]; then
+  for layout in "$out"/*.layout; do
+    grep -qx 'codepage 932' "$layout" ||
+      { echo "$layout: not code page 932 under $LANG" >&2; exit 1; }
+  done
 fi
 
 if [[ -n $validate ]]; then

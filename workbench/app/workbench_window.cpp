@@ -1,9 +1,8 @@
-// The workbench: a Windows application hosting Jolvent10.dll on the stand-in
-// host's scene, with a viewport, the scene's tree, a timeline and the menus a
-// host offers. The decisions live in the plain files beside this one; this
-// file is the Win32 glue.
-//
-//   jolvent_workbench [--plugin PATH] [--japanese] [--script FILE --out DIR]
+// The workbench's main window: the viewport, the scene's tree, a timeline and
+// the menus a host offers, over one session. The decisions live in the plain
+// files beside this one; this file is the Win32 glue.
+#include "workbench/app/workbench_window.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -16,28 +15,22 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "workbench/app/camera.h"
 #include "workbench/app/document_files.h"
-#include "workbench/app/png_writer.h"
-#include "workbench/app/scene_dump.h"
+#include "workbench/app/owned_windows.h"
+#include "workbench/app/plugins_window.h"
 #include "workbench/app/session.h"
 #include "workbench/app/skeleton_view.h"
-#include "workbench/app/workbench_window.h"
+#include "workbench/app/wide_text.h"
+#include "workbench/app/window_state.h"
 #include "workbench/text_encoding.h"
 
 namespace jolvent::workbench {
 
 namespace {
-
-std::wstring wide(const std::string& utf8) {
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
-  return text;
-}
 
 std::wstring wideFromCp932(const std::string& cp932) {
   return wide(utf8FromCp932(cp932));
@@ -64,49 +57,8 @@ constexpr int kTimelineHeight = 34;
 constexpr int kPlayWidth = 60;
 constexpr int kTimelineMaximum = 100;
 constexpr float kPickRadius = 8.0F;
-constexpr float kPlayStep = 1.0F;
-
-// Playing goes on from the current position, or starts over once it has
-// reached the last key.
-float playStart(Session& session) {
-  const float at = session.scene().sequencePosition();
-  return at < session.lastKeyPosition() ? at : 0.0F;
-}
-
 const wchar_t kMainClass[] = L"JolventWorkbench";
 const wchar_t kViewportClass[] = L"JolventWorkbenchViewport";
-
-}  // namespace
-
-struct WorkbenchWindow::State {
-  Session* session = nullptr;
-  HWND main = nullptr;
-  HWND tree = nullptr;
-  HWND viewport = nullptr;
-  HWND timeline = nullptr;
-  HWND play = nullptr;
-  HWND status = nullptr;
-  HMENU pluginMenu = nullptr;
-  Camera camera;
-  bool dirty = true;
-  bool dragging = false;
-  bool dragMoved = false;
-  POINT dragFrom{};
-  std::string treeShape;  // the tree as last shown
-  bool filling = false;
-  bool playing = false;
-  float playPosition = 0.0F;
-  std::vector<int> ticks;
-  // The script being played.
-  std::vector<ScriptStep> steps;
-  std::size_t nextStep = 0;
-  int waitTicks = 0;
-  bool controlHeld = false;
-  std::string outDir;
-  int exitStatus = 0;
-};
-
-namespace {
 
 WorkbenchWindow::State* stateOf(HWND window) {
   return reinterpret_cast<WorkbenchWindow::State*>(
@@ -192,9 +144,6 @@ void paintViewport(WorkbenchWindow::State& state, HDC target) {
   DeleteDC(memory);
 }
 
-void selectShapes(WorkbenchWindow::State& state,
-                  const std::vector<standin::Shape*>& shapes);
-
 void fillTree(WorkbenchWindow::State& state) {
   const std::string shape = state.session->scene().describeTree();
   if (shape == state.treeShape) return;
@@ -267,23 +216,7 @@ std::string askForDocument(HWND owner, bool open) {
                       : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
   const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (chosen == FALSE) return {};
-  char utf8[MAX_PATH * 3];
-  WideCharToMultiByte(CP_UTF8, 0, file, -1, utf8, sizeof utf8, nullptr, nullptr);
-  return utf8;
-}
-
-void refreshAll(WorkbenchWindow::State& state) {
-  fillTree(state);
-  updateTicks(state);
-  updateStatus(state);
-  InvalidateRect(state.viewport, nullptr, FALSE);
-  state.dirty = false;
-}
-
-void selectShapes(WorkbenchWindow::State& state,
-                  const std::vector<standin::Shape*>& shapes) {
-  state.session->select(shapes);
-  state.dirty = true;
+  return utf8(file);
 }
 
 void layout(WorkbenchWindow::State& state) {
@@ -302,12 +235,6 @@ void layout(WorkbenchWindow::State& state) {
              TRUE);
   const int widths[] = {area.right / 2, area.right * 3 / 4, -1};
   SendMessageW(state.status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(widths));
-}
-
-void setPosition(WorkbenchWindow::State& state, float position) {
-  state.session->setPosition(position);
-  SendMessageW(state.timeline, TBM_SETPOS, TRUE, std::lround(position));
-  state.dirty = true;
 }
 
 void stopPlaying(WorkbenchWindow::State& state) {
@@ -351,8 +278,7 @@ void onCommand(WorkbenchWindow::State& state, UINT id) {
       break;
     }
     case kMenuPlugins:
-      MessageBoxW(state.main, wide(session.report()).c_str(), L"Plug-ins",
-                  MB_OK | MB_ICONINFORMATION);
+      showPluginsWindow(state.main, session.description());
       break;
     case kMenuExit:
       DestroyWindow(state.main);
@@ -459,26 +385,6 @@ HMENU buildMenus(WorkbenchWindow::State& state) {
   return bar;
 }
 
-// Wine without a window manager can leave the windows the main window owns
-// (the plug-in's panel) under it once it is activated again, as after the
-// Joint Value Setting dialog; Windows keeps owned windows above their owner.
-BOOL CALLBACK raiseIfOwnedBy(HWND window, LPARAM owner) {
-  if (!IsWindowVisible(window) ||
-      GetWindow(window, GW_OWNER) != reinterpret_cast<HWND>(owner))
-    return TRUE;
-  // Through topmost and back: a plain move to the top that Wine thinks it
-  // has already done would not restack the display's windows.
-  constexpr UINT kOnlyStacking = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, kOnlyStacking);
-  SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyStacking);
-  return TRUE;
-}
-
-void restackOwnedWindows(HWND owner) {
-  EnumThreadWindows(GetCurrentThreadId(), raiseIfOwnedBy,
-                    reinterpret_cast<LPARAM>(owner));
-}
-
 LRESULT CALLBACK mainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WorkbenchWindow::State* state = stateOf(window);
   if (message == WM_NCCREATE) {
@@ -546,10 +452,36 @@ LRESULT CALLBACK mainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
+float playStart(Session& session) {
+  const float at = session.scene().sequencePosition();
+  return at < session.lastKeyPosition() ? at : 0.0F;
+}
+
+void selectShapes(WorkbenchWindow::State& state,
+                  const std::vector<standin::Shape*>& shapes) {
+  state.session->select(shapes);
+  state.dirty = true;
+}
+
+void setPosition(WorkbenchWindow::State& state, float position) {
+  state.session->setPosition(position);
+  SendMessageW(state.timeline, TBM_SETPOS, TRUE, std::lround(position));
+  state.dirty = true;
+}
+
+void refreshAll(WorkbenchWindow::State& state) {
+  fillTree(state);
+  updateTicks(state);
+  updateStatus(state);
+  InvalidateRect(state.viewport, nullptr, FALSE);
+  state.dirty = false;
+}
+
 WorkbenchWindow::WorkbenchWindow(Session& session) : state_(std::make_unique<State>()) {
   state_->session = &session;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{
+      sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
 
   WNDCLASSEXW main{};
@@ -622,355 +554,6 @@ int WorkbenchWindow::run() {
     DispatchMessageW(&message);
   }
   return state_->exitStatus != 0 ? state_->exitStatus : static_cast<int>(message.wParam);
-}
-
-// Playing a script. A thread timer drives it, so that it goes on inside the
-// modal loops the panel's dialogs run.
-namespace {
-
-WorkbenchWindow::State* playing = nullptr;
-
-constexpr UINT kStepMilliseconds = 100;
-constexpr int kSettleTicks = 3;
-// The joint value dialog's minimum, current and maximum boxes.
-constexpr int kDialogBoxes[] = {1007, 1008, 1009};
-
-struct WindowSearch {
-  HWND owner = nullptr;
-  HWND exclude = nullptr;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK findOwnedDialog(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<WindowSearch*>(parameter);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == "#32770" && IsWindowVisible(window) &&
-      window != search->exclude &&
-      (search->owner == nullptr || GetWindow(window, GW_OWNER) == search->owner)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND ownedDialog(HWND owner, HWND exclude = nullptr) {
-  WindowSearch search{owner, exclude, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), findOwnedDialog,
-                    reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The plug-in's panel: a dialog owned by the main window.
-HWND panelOf(const WorkbenchWindow::State& state) {
-  return ownedDialog(state.main);
-}
-
-// A dialog over the panel (the joint value dialog, a message box).
-HWND dialogOverPanel(const WorkbenchWindow::State& state) {
-  HWND panel = panelOf(state);
-  if (panel == nullptr) return nullptr;
-  HWND dialog = ownedDialog(panel);
-  return dialog != nullptr ? dialog : ownedDialog(nullptr, panel);
-}
-
-INPUT mouseAt(POINT screen, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  return input;
-}
-
-void dragAt(POINT from, int dx) {
-  std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
-  constexpr int kMoves = 4;
-  for (int i = 1; i <= kMoves; ++i)
-    inputs.push_back(mouseAt({from.x + dx * i / kMoves, from.y}, 0));
-  inputs.push_back(mouseAt({from.x + dx, from.y}, MOUSEEVENTF_LEFTUP));
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void setControlKey(bool down) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = down ? 0x80 : 0;
-  keys[VK_LCONTROL] = keys[VK_CONTROL];
-  SetKeyboardState(keys);
-}
-
-// The centre of a slider's thumb, on the screen.
-POINT thumbOf(HWND slider) {
-  RECT thumb{};
-  SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-  POINT centre{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-  ClientToScreen(slider, &centre);
-  return centre;
-}
-
-HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
-  HWND panel = panelOf(state);
-  if (panel == nullptr) throw ScriptError("the panel is not open");
-  HWND control = GetDlgItem(panel, std::stoi(id));
-  if (control == nullptr) throw ScriptError("the panel has no control " + id);
-  return control;
-}
-
-// The panel's sliders and the value box beside each.
-constexpr int kPanelSliders[] = {1001, 1002, 1003, 1004};
-int boxOfSlider(int slider) {
-  switch (slider) {
-    case 1001:
-      return 1013;  // Pitch
-    case 1002:
-      return 1012;  // Yaw
-    case 1003:
-      return 1014;  // Roll
-    default:
-      return 1015;  // Joint
-  }
-}
-
-// Where, in a screenshot, a person would look: each panel slider's channel
-// with the range and the number its box shows, and the selected joint.
-//   slider ID ROW LEFT RIGHT MIN MAX VALUE
-//   joint NAME X Y
-void writeLayout(const WorkbenchWindow::State& state, const RECT& area,
-                 const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) throw ScriptError("cannot write " + path);
-  if (HWND panel = panelOf(state)) {
-    for (int id : kPanelSliders) {
-      HWND slider = GetDlgItem(panel, id);
-      RECT channel{};
-      SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
-      MapWindowPoints(slider, nullptr, reinterpret_cast<POINT*>(&channel), 2);
-      wchar_t text[32] = {};
-      GetDlgItemTextW(panel, boxOfSlider(id), text, 32);
-      std::fprintf(file, "slider %d %ld %ld %ld %ld %ld %g\n", id,
-                   (channel.top + channel.bottom) / 2 - area.top,
-                   channel.left - area.left, channel.right - area.left,
-                   static_cast<long>(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0)),
-                   static_cast<long>(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0)),
-                   std::wcstod(text, nullptr));
-    }
-  }
-  const std::vector<standin::Shape*>& selected = state.session->scene().selection();
-  RECT view;
-  GetClientRect(state.viewport, &view);
-  for (const DrawnJoint& joint : viewOf(state.session->scene()).joints) {
-    if (selected.size() != 1 || joint.shape != selected[0]) continue;
-    const ScreenPoint at = project(state.camera, view.right, view.bottom, joint.position);
-    POINT screen{std::lround(at.x), std::lround(at.y)};
-    ClientToScreen(state.viewport, &screen);
-    std::fprintf(file, "joint %s %ld %ld\n", joint.shape->name().c_str(),
-                 screen.x - area.left, screen.y - area.top);
-  }
-  std::fclose(file);
-}
-
-void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
-  restackOwnedWindows(state.main);
-  RECT area;
-  GetWindowRect(state.main, &area);
-  for (HWND extra : {panelOf(state), dialogOverPanel(state)}) {
-    if (extra == nullptr) continue;
-    RedrawWindow(extra, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT more;
-    GetWindowRect(extra, &more);
-    UnionRect(&area, &area, &more);
-  }
-  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  IntersectRect(&area, &area, &screen);
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  HDC screenDc = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screenDc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // rows top first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  const auto* bgra = static_cast<const std::uint8_t*>(bits);
-  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
-    rgb[3 * i] = bgra[4 * i + 2];
-    rgb[3 * i + 1] = bgra[4 * i + 1];
-    rgb[3 * i + 2] = bgra[4 * i];
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screenDc);
-  if (!writePng(path, width, height, rgb)) throw ScriptError("cannot write " + path);
-  writeLayout(state, area, path.substr(0, path.size() - 4) + ".layout");
-}
-
-standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
-  standin::Shape* shape = state.session->scene().findByName(name);
-  if (shape == nullptr) throw ScriptError("no shape named " + name);
-  return *shape;
-}
-
-// Does one step; answers how many ticks to let pass before the next.
-int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
-  Session& session = *state.session;
-  const std::vector<std::string>& a = step.arguments;
-  const std::string& verb = step.verb;
-  if (verb == "select") {
-    selectShapes(state, {&shapeNamed(state, a[0])});
-  } else if (verb == "click-joint") {
-    standin::Shape& wanted = shapeNamed(state, a[0]);
-    RECT area;
-    GetClientRect(state.viewport, &area);
-    for (const DrawnJoint& joint : viewOf(session.scene()).joints) {
-      if (joint.shape != &wanted) continue;
-      const ScreenPoint at =
-          project(state.camera, area.right, area.bottom, joint.position);
-      POINT screen{std::lround(at.x), std::lround(at.y)};
-      ClientToScreen(state.viewport, &screen);
-      INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
-                        mouseAt(screen, MOUSEEVENTF_LEFTUP)};
-      SendInput(3, inputs, sizeof(INPUT));
-      return kSettleTicks;
-    }
-    throw ScriptError(a[0] + " is not a joint in the viewport");
-  } else if (verb == "command") {
-    session.command();
-    return kSettleTicks + 2;
-  } else if (verb == "attribute") {
-    session.attributeAction();
-  } else if (verb == "joint-drop") {
-    session.jointDrop();
-  } else if (verb == "refresh") {
-    session.refresh();
-  } else if (verb == "drag") {
-    HWND slider = panelControl(state, a[0]);
-    restackOwnedWindows(state.main);
-    dragAt(thumbOf(slider), std::stoi(a[1]));
-    return kSettleTicks;
-  } else if (verb == "ctrl-drag") {
-    HWND slider = panelControl(state, a[0]);
-    setControlKey(true);
-    state.controlHeld = true;
-    // Under Wine without a window manager, real mouse input brings the
-    // thread's key state back to the keyboard's, where Ctrl is up; so the
-    // slider's own first notice of a drag is posted with Ctrl held.
-    const auto position = static_cast<unsigned>(SendMessageW(slider, TBM_GETPOS, 0, 0));
-    PostMessageW(panelOf(state), WM_HSCROLL,
-                 MAKEWPARAM(TB_THUMBTRACK, position & 0xFFFFU),
-                 reinterpret_cast<LPARAM>(slider));
-    return kSettleTicks;
-  } else if (verb == "dialog") {
-    HWND dialog = dialogOverPanel(state);
-    if (dialog == nullptr) throw ScriptError("no dialog is open");
-    for (std::size_t i = 0; i < 3; ++i) {
-      HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
-      if (box == nullptr)
-        throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
-      SetWindowTextA(box, a[i].c_str());
-    }
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return kSettleTicks;
-  } else if (verb == "type") {
-    HWND box = panelControl(state, a[0]);
-    SetFocus(box);
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    std::vector<INPUT> inputs;
-    const std::wstring text = wide(a[1]);
-    for (wchar_t c : text)
-      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = c;
-        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-        inputs.push_back(input);
-      }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    return kSettleTicks;
-  } else if (verb == "press") {
-    PostMessageW(panelControl(state, a[0]), BM_CLICK, 0, 0);
-    return kSettleTicks;
-  } else if (verb == "record") {
-    session.setRecording(a[0] == "on");
-  } else if (verb == "position") {
-    setPosition(state, std::stof(a[0]));
-  } else if (verb == "play") {
-    const float last = session.lastKeyPosition();
-    for (float at = playStart(session); at <= last; at += kPlayStep)
-      setPosition(state, at);
-  } else if (verb == "save" || verb == "open") {
-    const std::string path =
-        a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
-    const DocumentResult result =
-        documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
-                           session.host(), path);
-    for (const std::string& warning : result.warnings)
-      std::printf("line %d: warning: %s\n", step.line, warning.c_str());
-    if (!result.error.empty()) throw ScriptError(result.error);
-    refreshAll(state);
-  } else if (verb == "screenshot") {
-    refreshAll(state);
-    UpdateWindow(state.viewport);
-    screenshot(state, state.outDir + "/" + a[0] + ".png");
-  } else if (verb == "dump") {
-    const std::string path = state.outDir + "/dump.txt";
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) throw ScriptError("cannot write " + path);
-    std::fprintf(file, "# line %d\n%s", step.line, dumpScene(session.scene()).c_str());
-    std::fclose(file);
-  }
-  return 1;
-}
-
-void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
-  WorkbenchWindow::State& state = *playing;
-  if (state.waitTicks > 0) {
-    --state.waitTicks;
-    return;
-  }
-  if (state.controlHeld) {
-    setControlKey(false);
-    state.controlHeld = false;
-  }
-  if (state.dirty) refreshAll(state);
-  if (state.nextStep >= state.steps.size()) {
-    KillTimer(nullptr, timer);
-    playing = nullptr;
-    PostMessageW(state.main, WM_CLOSE, 0, 0);
-    return;
-  }
-  const ScriptStep& step = state.steps[state.nextStep++];
-  try {
-    state.waitTicks = performStep(state, step);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
-    state.exitStatus = 1;
-    state.nextStep = state.steps.size();
-  }
-  std::fflush(stdout);
-}
-
-}  // namespace
-
-void WorkbenchWindow::playScript(std::vector<ScriptStep> steps, std::string outDir) {
-  state_->steps = std::move(steps);
-  state_->outDir = std::move(outDir);
-  state_->nextStep = 0;
-  state_->waitTicks = kSettleTicks;
-  // Each dump is added to one file, begun afresh for every run.
-  std::remove((state_->outDir + "/dump.txt").c_str());
-  playing = state_.get();
-  SetTimer(nullptr, 0, kStepMilliseconds, scriptTick);
 }
 
 }  // namespace jolvent::workbench

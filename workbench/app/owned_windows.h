@@ -1,0 +1,27 @@
+// Finding the windows over the workbench's main window: the plug-in's panel,
+// the dialogs and message boxes over it, the workbench's Plug-ins window.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace jolvent::workbench {
+
+// This thread's visible top-level windows, main window included.
+std::vector<HWND> visibleWindows();
+// The visible windows owner owns: the panel, the Plug-ins window.
+std::vector<HWND> ownedWindows(HWND owner);
+// Brings the windows owner owns above it again. Wine without a window
+// manager can leave them under it once it is activated again, as after the
+// Joint Value Setting dialog; Windows keeps owned windows above their owner.
+void restackOwnedWindows(HWND owner);
+
+// The plug-in's panel: a dialog owned by the main window, or null.
+HWND panelOf(HWND main);
+// The Joint Value Setting dialog over the panel, else any other dialog.
+HWND dialogOverPanel(HWND main);
+// A message box over the panel or its dialog, or null.
+HWND messageBoxOverPanel(HWND main);
+
+}  // namespace jolvent::workbench

@@ -1,0 +1,258 @@
+// Playing a session script in the running workbench, with real input where
+// a user's input matters.
+#include "workbench/app/workbench_window.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "workbench/app/document_files.h"
+#include "workbench/app/owned_windows.h"
+#include "workbench/app/plugins_window.h"
+#include "workbench/app/scene_dump.h"
+#include "workbench/app/screen_capture.h"
+#include "workbench/app/skeleton_view.h"
+#include "workbench/app/wide_text.h"
+#include "workbench/app/window_state.h"
+
+namespace jolvent::workbench {
+
+// Playing a script. A thread timer drives it, so that it goes on inside the
+// modal loops the panel's dialogs run.
+namespace {
+
+WorkbenchWindow::State* playing = nullptr;
+
+constexpr UINT kStepMilliseconds = 100;
+constexpr int kSettleTicks = 3;
+// The joint value dialog's minimum, current and maximum boxes.
+constexpr int kDialogBoxes[] = {1007, 1008, 1009};
+
+INPUT mouseAt(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+  return input;
+}
+
+void dragAt(POINT from, int dx) {
+  std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
+  constexpr int kMoves = 4;
+  for (int i = 1; i <= kMoves; ++i)
+    inputs.push_back(mouseAt({from.x + dx * i / kMoves, from.y}, 0));
+  inputs.push_back(mouseAt({from.x + dx, from.y}, MOUSEEVENTF_LEFTUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void setControlKey(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = down ? 0x80 : 0;
+  keys[VK_LCONTROL] = keys[VK_CONTROL];
+  SetKeyboardState(keys);
+}
+
+// The centre of a slider's thumb, on the screen.
+POINT thumbOf(HWND slider) {
+  RECT thumb{};
+  SendMessageW(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+  POINT centre{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
+  ClientToScreen(slider, &centre);
+  return centre;
+}
+
+HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
+  HWND panel = panelOf(state.main);
+  if (panel == nullptr) throw ScriptError("the panel is not open");
+  HWND control = GetDlgItem(panel, std::stoi(id));
+  if (control == nullptr) throw ScriptError("the panel has no control " + id);
+  return control;
+}
+
+standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
+  standin::Shape* shape = state.session->scene().findByName(name);
+  if (shape == nullptr) throw ScriptError("no shape named " + name);
+  return *shape;
+}
+
+// Does one step; answers how many ticks to let pass before the next.
+int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
+  Session& session = *state.session;
+  const std::vector<std::string>& a = step.arguments;
+  const std::string& verb = step.verb;
+  if (verb == "select") {
+    selectShapes(state, {&shapeNamed(state, a[0])});
+  } else if (verb == "click-joint") {
+    standin::Shape& wanted = shapeNamed(state, a[0]);
+    RECT area;
+    GetClientRect(state.viewport, &area);
+    for (const DrawnJoint& joint : viewOf(session.scene()).joints) {
+      if (joint.shape != &wanted) continue;
+      const ScreenPoint at =
+          project(state.camera, area.right, area.bottom, joint.position);
+      POINT screen{std::lround(at.x), std::lround(at.y)};
+      ClientToScreen(state.viewport, &screen);
+      // A real click lands on whatever is there: the panel may cover the joint.
+      if (!at.visible || WindowFromPoint(screen) != state.viewport)
+        throw ScriptError(a[0] + " is hidden in the viewport");
+      INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
+                        mouseAt(screen, MOUSEEVENTF_LEFTUP)};
+      SendInput(3, inputs, sizeof(INPUT));
+      return kSettleTicks;
+    }
+    throw ScriptError(a[0] + " is not a joint in the viewport");
+  } else if (verb == "command") {
+    session.command();
+    return kSettleTicks + 2;
+  } else if (verb == "attribute") {
+    session.attributeAction();
+  } else if (verb == "joint-drop") {
+    session.jointDrop();
+  } else if (verb == "refresh") {
+    session.refresh();
+  } else if (verb == "drag") {
+    HWND slider = panelControl(state, a[0]);
+    restackOwnedWindows(state.main);
+    dragAt(thumbOf(slider), std::stoi(a[1]));
+    return kSettleTicks;
+  } else if (verb == "ctrl-drag") {
+    HWND slider = panelControl(state, a[0]);
+    setControlKey(true);
+    state.controlHeld = true;
+    // Under Wine without a window manager, real mouse input brings the
+    // thread's key state back to the keyboard's, where Ctrl is up; so the
+    // slider's own first notice of a drag is posted with Ctrl held.
+    const auto position = static_cast<unsigned>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    PostMessageW(panelOf(state.main), WM_HSCROLL,
+                 MAKEWPARAM(TB_THUMBTRACK, position & 0xFFFFU),
+                 reinterpret_cast<LPARAM>(slider));
+    return kSettleTicks;
+  } else if (verb == "dialog") {
+    HWND dialog = dialogOverPanel(state.main);
+    if (dialog == nullptr) throw ScriptError("no dialog is open");
+    for (std::size_t i = 0; i < 3; ++i) {
+      HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
+      if (box == nullptr)
+        throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
+      SetWindowTextA(box, a[i].c_str());
+    }
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return kSettleTicks;
+  } else if (verb == "answer") {
+    HWND box = messageBoxOverPanel(state.main);
+    if (box == nullptr) throw ScriptError("no message box is open");
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return kSettleTicks;
+  } else if (verb == "type") {
+    HWND box = panelControl(state, a[0]);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 0, -1);
+    std::vector<INPUT> inputs;
+    const std::wstring text = wide(a[1]);
+    for (wchar_t c : text)
+      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = c;
+        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+        inputs.push_back(input);
+      }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    return kSettleTicks;
+  } else if (verb == "press") {
+    PostMessageW(panelControl(state, a[0]), BM_CLICK, 0, 0);
+    return kSettleTicks;
+  } else if (verb == "record") {
+    session.setRecording(a[0] == "on");
+  } else if (verb == "position") {
+    setPosition(state, std::stof(a[0]));
+  } else if (verb == "play") {
+    const float last = session.lastKeyPosition();
+    for (float at = playStart(session); at <= last; at += kPlayStep)
+      setPosition(state, at);
+  } else if (verb == "save" || verb == "open") {
+    const std::string path =
+        a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
+    const DocumentResult result =
+        documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
+                           session.host(), path);
+    for (const std::string& warning : result.warnings)
+      std::printf("line %d: warning: %s\n", step.line, warning.c_str());
+    if (!result.error.empty()) throw ScriptError(result.error);
+    refreshAll(state);
+  } else if (verb == "screenshot") {
+    refreshAll(state);
+    UpdateWindow(state.viewport);
+    screenshot(state, state.outDir + "/" + a[0] + ".png");
+  } else if (verb == "plugins") {
+    // Shown, read back, pictured and closed with its own button.
+    HWND window = showPluginsWindow(state.main, session.description());
+    UpdateWindow(window);
+    const std::string path = state.outDir + "/" + a[0] + ".txt";
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) throw ScriptError("cannot write " + path);
+    const std::string text = pluginsWindowText(window);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+    screenshot(state, state.outDir + "/" + a[0] + ".png");
+    PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
+    return kSettleTicks;
+  } else if (verb == "dump") {
+    const std::string path = state.outDir + "/dump.txt";
+    std::FILE* file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr) throw ScriptError("cannot write " + path);
+    std::fprintf(file, "# line %d\n%s", step.line, dumpScene(session.scene()).c_str());
+    std::fclose(file);
+  }
+  return 1;
+}
+
+void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
+  WorkbenchWindow::State& state = *playing;
+  if (state.waitTicks > 0) {
+    --state.waitTicks;
+    return;
+  }
+  if (state.controlHeld) {
+    setControlKey(false);
+    state.controlHeld = false;
+  }
+  if (state.dirty) refreshAll(state);
+  if (state.nextStep >= state.steps.size()) {
+    KillTimer(nullptr, timer);
+    playing = nullptr;
+    PostMessageW(state.main, WM_CLOSE, 0, 0);
+    return;
+  }
+  const ScriptStep& step = state.steps[state.nextStep++];
+  try {
+    state.waitTicks = performStep(state, step);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
+    state.exitStatus = 1;
+    state.nextStep = state.steps.size();
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void WorkbenchWindow::playScript(std::vector<ScriptStep> steps, std::string outDir) {
+  state_->steps = std::move(steps);
+  state_->outDir = std::move(outDir);
+  state_->nextStep = 0;
+  state_->waitTicks = kSettleTicks;
+  // Each dump is added to one file, begun afresh for every run.
+  std::remove((state_->outDir + "/dump.txt").c_str());
+  playing = state_.get();
+  SetTimer(nullptr, 0, kStepMilliseconds, scriptTick);
+}
+
+}  // namespace jolvent::workbench
