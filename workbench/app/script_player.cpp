@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,26 @@ INPUT mouseAt(POINT screen, DWORD flags) {
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   return input;
+}
+
+void clickAt(POINT screen) {
+  INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
+                    mouseAt(screen, MOUSEEVENTF_LEFTUP)};
+  SendInput(3, inputs, sizeof(INPUT));
+}
+
+// The tree's item for shape, searched from item and the items after it.
+HTREEITEM treeItemOf(HWND tree, HTREEITEM item, const standin::Shape* shape) {
+  for (; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
+    TVITEMW data{};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    TreeView_GetItem(tree, &data);
+    if (reinterpret_cast<const standin::Shape*>(data.lParam) == shape) return item;
+    if (HTREEITEM found = treeItemOf(tree, TreeView_GetChild(tree, item), shape))
+      return found;
+  }
+  return nullptr;
 }
 
 void dragAt(POINT from, int dx) {
@@ -88,7 +109,21 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   const std::vector<std::string>& a = step.arguments;
   const std::string& verb = step.verb;
   if (verb == "select") {
-    selectShapes(state, {&shapeNamed(state, a[0])});
+    standin::Shape& wanted = shapeNamed(state, a[0]);
+    refreshAll(state);  // the tree as the scene is now
+    HTREEITEM item = treeItemOf(state.tree, TreeView_GetRoot(state.tree), &wanted);
+    if (item == nullptr) throw ScriptError(a[0] + " is not in the scene's tree");
+    TreeView_EnsureVisible(state.tree, item);
+    RECT place{};
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
+    std::memcpy(&place, &item, sizeof item);
+    SendMessageW(state.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&place));
+    POINT screen{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    ClientToScreen(state.tree, &screen);
+    if (WindowFromPoint(screen) != state.tree)
+      throw ScriptError(a[0] + " is hidden in the scene's tree");
+    clickAt(screen);
+    return kSettleTicks;
   } else if (verb == "click-joint") {
     standin::Shape& wanted = shapeNamed(state, a[0]);
     RECT area;
@@ -102,9 +137,7 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
       // A real click lands on whatever is there: the panel may cover the joint.
       if (!at.visible || WindowFromPoint(screen) != state.viewport)
         throw ScriptError(a[0] + " is hidden in the viewport");
-      INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
-                        mouseAt(screen, MOUSEEVENTF_LEFTUP)};
-      SendInput(3, inputs, sizeof(INPUT));
+      clickAt(screen);
       return kSettleTicks;
     }
     throw ScriptError(a[0] + " is not a joint in the viewport");
