@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -63,7 +64,11 @@ HTREEITEM treeItemOf(HWND tree, HTREEITEM item, const standin::Shape* shape) {
   return nullptr;
 }
 
-void dragAt(POINT from, int dx) {
+// Under Wine without a window manager, a button released where no window of
+// the application is gets lost, and the trackbar keeps the mouse captured; so
+// a drag ends over the main window, dragged past a channel's end or not.
+void dragAt(POINT from, int dx, const RECT& within) {
+  dx = std::clamp(from.x + dx, within.left + 1, within.right - 2) - from.x;
   std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
   constexpr int kMoves = 4;
   for (int i = 1; i <= kMoves; ++i)
@@ -153,7 +158,9 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   } else if (verb == "drag") {
     HWND slider = panelControl(state, a[0]);
     restackOwnedWindows(state.main);
-    dragAt(thumbOf(slider), std::stoi(a[1]));
+    RECT main;
+    GetWindowRect(state.main, &main);
+    dragAt(thumbOf(slider), std::stoi(a[1]), main);
     return kSettleTicks;
   } else if (verb == "ctrl-drag") {
     HWND slider = panelControl(state, a[0]);
