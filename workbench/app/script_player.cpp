@@ -102,6 +102,34 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
   return control;
 }
 
+// Clicks open the menu that holds the item; the next tick clicks the item.
+void openMenuFor(WorkbenchWindow::State& state, UINT item) {
+  HMENU bar = GetMenu(state.main);
+  for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
+    HMENU popup = GetSubMenu(bar, menu);
+    for (int index = 0; index < GetMenuItemCount(popup); ++index) {
+      if (GetMenuItemID(popup, index) != item) continue;
+      RECT place{};
+      GetMenuItemRect(state.main, bar, static_cast<UINT>(menu), &place);
+      clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+      state.menuToClick = popup;
+      state.menuItemToClick = index;
+      return;
+    }
+  }
+  throw ScriptError("no menu item " + std::to_string(item));
+}
+
+void clickOpenMenuItem(WorkbenchWindow::State& state) {
+  RECT place{};
+  const BOOL shown = GetMenuItemRect(nullptr, state.menuToClick,
+                                     static_cast<UINT>(state.menuItemToClick), &place);
+  state.menuToClick = nullptr;
+  state.menuItemToClick = -1;
+  if (shown == FALSE) throw ScriptError("the menu did not open");
+  clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
 standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
   standin::Shape* shape = state.session->scene().findByName(name);
   if (shape == nullptr) throw ScriptError("no shape named " + name);
@@ -147,14 +175,13 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     }
     throw ScriptError(a[0] + " is not a joint in the viewport");
   } else if (verb == "command") {
-    session.command();
-    return kSettleTicks + 2;
+    openMenuFor(state, kMenuCommand);
   } else if (verb == "attribute") {
-    session.attributeAction();
+    openMenuFor(state, kMenuAttribute);
   } else if (verb == "joint-drop") {
-    session.jointDrop();
+    openMenuFor(state, kMenuJointDrop);
   } else if (verb == "refresh") {
-    session.refresh();
+    openMenuFor(state, kMenuRefresh);
   } else if (verb == "drag") {
     HWND slider = panelControl(state, a[0]);
     restackOwnedWindows(state.main);
@@ -265,19 +292,28 @@ void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
     state.controlHeld = false;
   }
   if (state.dirty) refreshAll(state);
-  if (state.nextStep >= state.steps.size()) {
+  const bool inMenu = state.menuToClick != nullptr;
+  if (!inMenu && state.nextStep >= state.steps.size()) {
     KillTimer(nullptr, timer);
     playing = nullptr;
     PostMessageW(state.main, WM_CLOSE, 0, 0);
     return;
   }
-  const ScriptStep& step = state.steps[state.nextStep++];
+  // A menu step's second half: its item, now that the menu is shown.
+  const ScriptStep& step = state.steps[inMenu ? state.nextStep - 1 : state.nextStep++];
   try {
-    state.waitTicks = performStep(state, step);
+    if (inMenu) {
+      clickOpenMenuItem(state);
+      // The command's panel takes a little longer to show.
+      state.waitTicks = kSettleTicks + (step.verb == "command" ? 2 : 0);
+    } else {
+      state.waitTicks = performStep(state, step);
+    }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
     state.exitStatus = 1;
     state.nextStep = state.steps.size();
+    state.menuToClick = nullptr;
   }
   std::fflush(stdout);
 }

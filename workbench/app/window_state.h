@@ -14,6 +14,19 @@
 
 namespace jolvent::workbench {
 
+// The menus' items.
+enum MenuId : UINT {
+  kMenuOpen = 100,
+  kMenuSave,
+  kMenuExit,
+  kMenuCommand,
+  kMenuAttribute,
+  kMenuRecording,
+  kMenuJointDrop,
+  kMenuRefresh,
+  kMenuPlugins,
+};
+
 struct WorkbenchWindow::State {
   Session* session = nullptr;
   HWND main = nullptr;
@@ -38,6 +51,9 @@ struct WorkbenchWindow::State {
   std::size_t nextStep = 0;
   int waitTicks = 0;
   bool controlHeld = false;
+  // A menu item to click once its menu, clicked open, is on the screen.
+  HMENU menuToClick = nullptr;
+  int menuItemToClick = -1;
   std::string outDir;
   int exitStatus = 0;
 };

@@ -36,18 +36,6 @@ std::wstring wideFromCp932(const std::string& cp932) {
   return wide(utf8FromCp932(cp932));
 }
 
-enum MenuId : UINT {
-  kMenuOpen = 100,
-  kMenuSave,
-  kMenuExit,
-  kMenuCommand,
-  kMenuAttribute,
-  kMenuRecording,
-  kMenuJointDrop,
-  kMenuRefresh,
-  kMenuPlugins,
-};
-
 enum ChildId : int { kTreeId = 10, kViewportId, kTimelineId, kPlayId, kStatusId };
 
 constexpr UINT_PTR kRedrawTimer = 1;
