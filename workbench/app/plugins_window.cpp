@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "workbench/app/wide_text.h"
+#include "workbench/app/win32_text.h"
 
 namespace jolvent::workbench {
 
@@ -140,26 +140,16 @@ bool isPluginsWindow(HWND window) {
 }
 
 std::string pluginsWindowText(HWND window) {
-  std::wstring text(1024, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetDlgItemTextW(window, kRecordId, text.data(), static_cast<int>(text.size()))));
   std::string result;
-  for (char c : utf8(text))
+  for (char c : utf8(windowText(GetDlgItem(window, kRecordId))))
     if (c != '\r') result += c;
   result += "\n";
   HWND list = GetDlgItem(window, kListId);
   const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < rows; ++row) {
-    for (std::size_t cell = 0; cell < kColumns.size(); ++cell) {
-      wchar_t buffer[256] = {};
-      LVITEMW item{};
-      item.iSubItem = static_cast<int>(cell);
-      item.pszText = buffer;
-      item.cchTextMax = 256;
-      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&item));
-      result += (cell > 0 ? " | " : "") + utf8(buffer);
-    }
+    for (std::size_t cell = 0; cell < kColumns.size(); ++cell)
+      result +=
+          (cell > 0 ? " | " : "") + utf8(listViewCell(list, row, static_cast<int>(cell)));
     result += "\n";
   }
   return result;

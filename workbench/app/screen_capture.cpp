@@ -12,7 +12,7 @@
 #include "workbench/app/plugins_window.h"
 #include "workbench/app/png_writer.h"
 #include "workbench/app/skeleton_view.h"
-#include "workbench/app/wide_text.h"
+#include "workbench/app/win32_text.h"
 
 namespace jolvent::workbench {
 
@@ -30,8 +30,8 @@ TextRendering renderingOf(HFONT font, const std::wstring& text) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
   TextRendering rendering;
-  // The family the font file names, not the face asked for, which is
-  // what GetTextFace answers for a replaced face.
+  // The family of the font GDI picked, rather than GetTextFace's face asked
+  // for; Wine names a replaced face's font by the face it replaces.
   const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
   std::vector<std::uint8_t> metrics(size);
   if (size > 0 &&
@@ -71,13 +71,6 @@ void writeText(std::FILE* file, const std::string& where, HFONT font,
                rendering.width, room, rendering.face.c_str());
 }
 
-std::wstring windowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 struct ChildTexts {
   std::FILE* file;
   std::string window;
@@ -110,18 +103,10 @@ void writeListTexts(std::FILE* file, const std::string& window, HWND list) {
   const auto columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns; ++column) {
-      wchar_t cell[256] = {};
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = cell;
-      item.cchTextMax = 256;
-      SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&item));
+    for (int column = 0; column < columns; ++column)
       writeText(file,
                 window + ".list." + std::to_string(row) + "." + std::to_string(column),
-                font, cell, -1);
-    }
+                font, listViewCell(list, row, column), -1);
 }
 
 // Every text of the windows over the main window, and of its menus.

@@ -19,7 +19,7 @@
 #include "workbench/app/scene_dump.h"
 #include "workbench/app/screen_capture.h"
 #include "workbench/app/skeleton_view.h"
-#include "workbench/app/wide_text.h"
+#include "workbench/app/win32_text.h"
 #include "workbench/app/window_state.h"
 
 namespace jolvent::workbench {

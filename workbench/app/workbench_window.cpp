@@ -24,7 +24,7 @@
 #include "workbench/app/plugins_window.h"
 #include "workbench/app/session.h"
 #include "workbench/app/skeleton_view.h"
-#include "workbench/app/wide_text.h"
+#include "workbench/app/win32_text.h"
 #include "workbench/app/window_state.h"
 #include "workbench/text_encoding.h"
 

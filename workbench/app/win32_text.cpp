@@ -1,6 +1,6 @@
-#include "workbench/app/wide_text.h"
+#include "workbench/app/win32_text.h"
 
-#include <windows.h>
+#include <commctrl.h>
 
 namespace jolvent::workbench {
 
@@ -20,6 +20,24 @@ std::string utf8(const std::wstring& wide) {
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr,
                       nullptr);
   return text;
+}
+
+std::wstring windowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+std::wstring listViewCell(HWND list, int row, int column) {
+  wchar_t cell[256] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = cell;
+  item.cchTextMax = sizeof cell / sizeof cell[0];
+  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+               reinterpret_cast<LPARAM>(&item));
+  return cell;
 }
 
 }  // namespace jolvent::workbench
