@@ -234,7 +234,14 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     return kSettleTicks;
   } else if (verb == "press") {
-    PostMessageW(panelControl(state, a[0]), BM_CLICK, 0, 0);
+    HWND button = panelControl(state, a[0]);
+    restackOwnedWindows(state.main);
+    RECT place;
+    GetWindowRect(button, &place);
+    const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    if (WindowFromPoint(centre) != button)
+      throw ScriptError("the panel's control " + a[0] + " is hidden");
+    clickAt(centre);
     return kSettleTicks;
   } else if (verb == "record") {
     session.setRecording(a[0] == "on");
