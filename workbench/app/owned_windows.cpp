@@ -6,8 +6,6 @@ namespace jolvent::workbench {
 
 namespace {
 
-// A message box's text is the static with the highest 16-bit id.
-constexpr int kMessageBoxTextId = 0xFFFF;
 // The Joint Value Setting dialog's first box.
 constexpr int kJointValueBox = 1007;
 
@@ -21,6 +19,13 @@ bool isDialog(HWND window) {
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
   return std::string(name) == "#32770";
+}
+
+// The panel's statics have the message box text's id too, but no OK.
+bool isMessageBox(HWND window) {
+  return isDialog(window) && GetDlgItem(window, kMessageBoxTextId) != nullptr &&
+         GetDlgItem(window, kJointValueBox) == nullptr &&
+         GetDlgItem(window, IDOK) != nullptr;
 }
 
 HWND dialogOwnedBy(HWND owner, HWND exclude) {
@@ -71,9 +76,21 @@ HWND messageBoxOverPanel(HWND main) {
   HWND panel = panelOf(main);
   if (panel == nullptr) return nullptr;
   for (HWND window : visibleWindows())
-    if (window != panel && isDialog(window) &&
-        GetDlgItem(window, kMessageBoxTextId) != nullptr &&
-        GetDlgItem(window, kJointValueBox) == nullptr)
+    if (window != panel && isMessageBox(window)) return window;
+  return nullptr;
+}
+
+HWND messageBoxOwnedBy(HWND owner) {
+  for (HWND window : ownedWindows(owner))
+    if (isMessageBox(window)) return window;
+  return nullptr;
+}
+
+HWND modalDialogOver(HWND main) {
+  HWND panel = panelOf(main);
+  // A modal dialog disables its owner: the innermost is the one enabled.
+  for (HWND window : visibleWindows())
+    if (window != panel && isDialog(window) && IsWindowEnabled(window) != FALSE)
       return window;
   return nullptr;
 }

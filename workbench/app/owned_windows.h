@@ -8,6 +8,9 @@
 
 namespace jolvent::workbench {
 
+// A message box's text is the static with the highest 16-bit id.
+inline constexpr int kMessageBoxTextId = 0xFFFF;
+
 // This thread's visible top-level windows, main window included.
 std::vector<HWND> visibleWindows();
 // The visible windows owner owns: the panel, the Plug-ins window.
@@ -23,5 +26,10 @@ HWND panelOf(HWND main);
 HWND dialogOverPanel(HWND main);
 // A message box over the panel or its dialog, or null.
 HWND messageBoxOverPanel(HWND main);
+// A message box owner owns, or null.
+HWND messageBoxOwnedBy(HWND owner);
+// The innermost modal dialog over the main window: a message box, the Joint
+// Value Setting dialog, a file dialog; or null.
+HWND modalDialogOver(HWND main);
 
 }  // namespace jolvent::workbench

@@ -102,7 +102,8 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
   return control;
 }
 
-// Clicks open the menu that holds the item; the next tick clicks the item.
+// Clicks open the menu that holds the item, and has the next tick click the
+// item in it.
 void openMenuFor(WorkbenchWindow::State& state, UINT item) {
   HMENU bar = GetMenu(state.main);
   for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
@@ -112,22 +113,50 @@ void openMenuFor(WorkbenchWindow::State& state, UINT item) {
       RECT place{};
       GetMenuItemRect(state.main, bar, static_cast<UINT>(menu), &place);
       clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-      state.menuToClick = popup;
-      state.menuItemToClick = index;
+      state.followUps.emplace_back([popup, index] {
+        RECT shown{};
+        if (GetMenuItemRect(nullptr, popup, static_cast<UINT>(index), &shown) == FALSE)
+          throw ScriptError("the menu did not open");
+        clickAt({(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2});
+        return kSettleTicks;
+      });
       return;
     }
   }
   throw ScriptError("no menu item " + std::to_string(item));
 }
 
-void clickOpenMenuItem(WorkbenchWindow::State& state) {
-  RECT place{};
-  const BOOL shown = GetMenuItemRect(nullptr, state.menuToClick,
-                                     static_cast<UINT>(state.menuItemToClick), &place);
-  state.menuToClick = nullptr;
-  state.menuItemToClick = -1;
-  if (shown == FALSE) throw ScriptError("the menu did not open");
-  clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+// The system's file dialog over the main window gets the path typed into its
+// file name box and OK.
+int answerFileDialog(const WorkbenchWindow::State& state, const std::string& path) {
+  constexpr int kFileNameBox = 0x47C;
+  HWND dialog = nullptr;
+  for (HWND window : ownedWindows(state.main))
+    if (GetDlgItem(window, kFileNameBox) != nullptr) dialog = window;
+  if (dialog == nullptr) throw ScriptError("no file dialog is open");
+  SetDlgItemTextW(dialog, kFileNameBox, wide(path).c_str());
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  return kSettleTicks;
+}
+
+// After File > Open or Save: its warnings on stdout, its message box
+// answered, and its error the step's.
+int finishDocument(WorkbenchWindow::State& state, int line) {
+  if (!state.lastDocument) {
+    // The dialog says why in a message box of its own.
+    std::string why;
+    if (HWND box = modalDialogOver(state.main))
+      if (HWND text = GetDlgItem(box, kMessageBoxTextId))
+        why = ": " + utf8(windowText(text));
+    throw ScriptError("the file dialog did not take the path" + why);
+  }
+  const DocumentResult result = *state.lastDocument;
+  for (const std::string& warning : result.warnings)
+    std::printf("line %d: warning: %s\n", line, warning.c_str());
+  if (HWND box = messageBoxOwnedBy(state.main))
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+  if (!result.error.empty()) throw ScriptError(result.error);
+  return kSettleTicks;
 }
 
 standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& name) {
@@ -176,6 +205,7 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     throw ScriptError(a[0] + " is not a joint in the viewport");
   } else if (verb == "command") {
     openMenuFor(state, kMenuCommand);
+    state.followUps.emplace_back([] { return 2; });  // the panel takes longer to show
   } else if (verb == "attribute") {
     openMenuFor(state, kMenuAttribute);
   } else if (verb == "joint-drop") {
@@ -254,13 +284,19 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   } else if (verb == "save" || verb == "open") {
     const std::string path =
         a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
-    const DocumentResult result =
-        documentFileAction(verb == "open" ? DocumentAction::open : DocumentAction::save,
-                           session.host(), path);
-    for (const std::string& warning : result.warnings)
-      std::printf("line %d: warning: %s\n", step.line, warning.c_str());
-    if (!result.error.empty()) throw ScriptError(result.error);
-    refreshAll(state);
+    if (verb == "open" &&
+        GetFileAttributesW(wide(path).c_str()) == INVALID_FILE_ATTRIBUTES)
+      throw ScriptError("there is no file " + path);
+    // Typed as a whole path, which does not depend on the dialog's folder.
+    std::wstring full(MAX_PATH, L'\0');
+    full.resize(GetFullPathNameW(wide(path).c_str(), MAX_PATH, full.data(), nullptr));
+    state.lastDocument.reset();
+    openMenuFor(state, verb == "open" ? kMenuOpen : kMenuSave);
+    state.followUps.emplace_back(
+        [&state, typed = utf8(full)] { return answerFileDialog(state, typed); });
+    state.followUps.emplace_back(
+        [&state, line = step.line] { return finishDocument(state, line); });
+    return kSettleTicks;
   } else if (verb == "screenshot") {
     refreshAll(state);
     UpdateWindow(state.viewport);
@@ -299,20 +335,27 @@ void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
     state.controlHeld = false;
   }
   if (state.dirty) refreshAll(state);
-  const bool inMenu = state.menuToClick != nullptr;
-  if (!inMenu && state.nextStep >= state.steps.size()) {
+  const bool followingUp = !state.followUps.empty();
+  if (!followingUp && state.nextStep >= state.steps.size()) {
+    // The dialogs a failed step left open are cancelled first: the window
+    // they belong to must not go while their modal loops run.
+    if (HWND dialog = modalDialogOver(state.main)) {
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      state.waitTicks = 1;
+      return;
+    }
     KillTimer(nullptr, timer);
     playing = nullptr;
     PostMessageW(state.main, WM_CLOSE, 0, 0);
     return;
   }
-  // A menu step's second half: its item, now that the menu is shown.
-  const ScriptStep& step = state.steps[inMenu ? state.nextStep - 1 : state.nextStep++];
+  const ScriptStep& step =
+      state.steps[followingUp ? state.nextStep - 1 : state.nextStep++];
   try {
-    if (inMenu) {
-      clickOpenMenuItem(state);
-      // The command's panel takes a little longer to show.
-      state.waitTicks = kSettleTicks + (step.verb == "command" ? 2 : 0);
+    if (followingUp) {
+      const std::function<int()> next = std::move(state.followUps.front());
+      state.followUps.pop_front();
+      state.waitTicks = next();
     } else {
       state.waitTicks = performStep(state, step);
     }
@@ -320,7 +363,7 @@ void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
     std::fprintf(stderr, "line %d: %s: %s\n", step.line, step.verb.c_str(), error.what());
     state.exitStatus = 1;
     state.nextStep = state.steps.size();
-    state.menuToClick = nullptr;
+    state.followUps.clear();
   }
   std::fflush(stdout);
 }

@@ -4,10 +4,14 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "workbench/app/camera.h"
+#include "workbench/app/document_files.h"
 #include "workbench/app/script.h"
 #include "workbench/app/session.h"
 #include "workbench/app/workbench_window.h"
@@ -51,9 +55,11 @@ struct WorkbenchWindow::State {
   std::size_t nextStep = 0;
   int waitTicks = 0;
   bool controlHeld = false;
-  // A menu item to click once its menu, clicked open, is on the screen.
-  HMENU menuToClick = nullptr;
-  int menuItemToClick = -1;
+  // What a step does on later ticks, once the windows it opened are there
+  // (a menu, a file dialog); each answers the ticks to wait after it.
+  std::deque<std::function<int()>> followUps;
+  // What the last File > Open or Save did.
+  std::optional<DocumentResult> lastDocument;
   std::string outDir;
   int exitStatus = 0;
 };

@@ -200,8 +200,9 @@ std::string askForDocument(HWND owner, bool open) {
   dialog.lpstrFile = file;
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrDefExt = L"gltf";
-  dialog.Flags = open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST
-                      : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  // The process's folder stays, so relative paths keep their meaning.
+  dialog.Flags = OFN_NOCHANGEDIR | (open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST
+                                         : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
   const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
   if (chosen == FALSE) return {};
   return utf8(file);
@@ -257,6 +258,7 @@ void onCommand(WorkbenchWindow::State& state, UINT id) {
       if (path.empty()) break;
       const DocumentResult result = documentFileAction(
           open ? DocumentAction::open : DocumentAction::save, session.host(), path);
+      state.lastDocument = result;
       std::string message = result.error;
       for (const std::string& warning : result.warnings) message += "\n" + warning;
       if (!message.empty())
