@@ -274,7 +274,8 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     clickAt(centre);
     return kSettleTicks;
   } else if (verb == "record") {
-    session.setRecording(a[0] == "on");
+    // The menu item turns recording over.
+    if (session.recording() != (a[0] == "on")) openMenuFor(state, kMenuRecording);
   } else if (verb == "position") {
     setPosition(state, std::stof(a[0]));
   } else if (verb == "play") {
