@@ -32,6 +32,8 @@ WorkbenchWindow::State* playing = nullptr;
 
 constexpr UINT kStepMilliseconds = 100;
 constexpr int kSettleTicks = 3;
+// Playback may take this many ticks of the script (a minute).
+constexpr int kPlaybackTicks = 600;
 // The joint value dialog's minimum, current and maximum boxes.
 constexpr int kDialogBoxes[] = {1007, 1008, 1009};
 
@@ -42,6 +44,13 @@ INPUT mouseAt(POINT screen, DWORD flags) {
   input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
   input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
   return input;
+}
+
+// The middle of a window, on the screen.
+POINT controlCentre(HWND control) {
+  RECT place;
+  GetWindowRect(control, &place);
+  return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
 
 void clickAt(POINT screen) {
@@ -100,6 +109,15 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
   HWND control = GetDlgItem(panel, std::stoi(id));
   if (control == nullptr) throw ScriptError("the panel has no control " + id);
   return control;
+}
+
+// Waits, a tick at a time, until playback has reached the last key.
+int waitForPlayback(WorkbenchWindow::State& state, int ticksLeft) {
+  if (!state.playing) return 1;
+  if (ticksLeft == 0) throw ScriptError("playback did not end");
+  state.followUps.emplace_front(
+      [&state, ticksLeft] { return waitForPlayback(state, ticksLeft - 1); });
+  return 1;
 }
 
 // Clicks open the menu that holds the item, and has the next tick click the
@@ -266,9 +284,7 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   } else if (verb == "press") {
     HWND button = panelControl(state, a[0]);
     restackOwnedWindows(state.main);
-    RECT place;
-    GetWindowRect(button, &place);
-    const POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    const POINT centre = controlCentre(button);
     if (WindowFromPoint(centre) != button)
       throw ScriptError("the panel's control " + a[0] + " is hidden");
     clickAt(centre);
@@ -279,9 +295,12 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
   } else if (verb == "position") {
     setPosition(state, std::stof(a[0]));
   } else if (verb == "play") {
-    const float last = session.lastKeyPosition();
-    for (float at = playStart(session); at <= last; at += kPlayStep)
-      setPosition(state, at);
+    const POINT centre = controlCentre(state.play);
+    if (WindowFromPoint(centre) != state.play)
+      throw ScriptError("the Play button is hidden");
+    clickAt(centre);
+    state.followUps.emplace_back(
+        [&state] { return waitForPlayback(state, kPlaybackTicks); });
   } else if (verb == "save" || verb == "open") {
     const std::string path =
         a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
