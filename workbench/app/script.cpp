@@ -29,7 +29,7 @@ const std::vector<Verb>& verbs() {
       {"type", {Arg::integer, Arg::text}},
       {"press", {Arg::integer}},
       {"record", {Arg::onOff}},
-      {"position", {Arg::number}},
+      {"position", {Arg::integer}},
       {"play", {}},
       {"save", {Arg::name}},
       {"open", {Arg::name}},

@@ -293,7 +293,31 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     // The menu item turns recording over.
     if (session.recording() != (a[0] == "on")) openMenuFor(state, kMenuRecording);
   } else if (verb == "position") {
-    setPosition(state, std::stof(a[0]));
+    // As a user sets a frame exactly: the timeline's thumb clicked, then
+    // stepped with the arrow keys.
+    HWND timeline = state.timeline;
+    const int wanted = std::stoi(a[0]);
+    const auto now = static_cast<int>(SendMessageW(timeline, TBM_GETPOS, 0, 0));
+    if (now == wanted) return 1;
+    const POINT thumb = thumbOf(timeline);
+    if (WindowFromPoint(thumb) != timeline) throw ScriptError("the timeline is hidden");
+    clickAt(thumb);
+    std::vector<INPUT> keys;
+    for (int press = 0; press < std::abs(wanted - now); ++press)
+      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+        INPUT key{};
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = wanted > now ? VK_RIGHT : VK_LEFT;
+        key.ki.dwFlags = up;
+        keys.push_back(key);
+      }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    state.followUps.emplace_back([&state, wanted] {
+      if (state.session->scene().sequencePosition() != static_cast<float>(wanted))
+        throw ScriptError("the timeline did not reach " + std::to_string(wanted));
+      return 1;
+    });
+    return kSettleTicks;
   } else if (verb == "play") {
     const POINT centre = controlCentre(state.play);
     if (WindowFromPoint(centre) != state.play)
