@@ -46,6 +46,22 @@ INPUT mouseAt(POINT screen, DWORD flags) {
   return input;
 }
 
+// Types text into an edit box with key input, over what it held.
+void typeInto(HWND box, const std::string& text) {
+  SetFocus(box);
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  std::vector<INPUT> inputs;
+  for (wchar_t c : wide(text))
+    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = c;
+      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      inputs.push_back(input);
+    }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 // The middle of a window, on the screen.
 POINT controlCentre(HWND control) {
   RECT place;
@@ -256,30 +272,23 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
       HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
       if (box == nullptr)
         throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
-      SetWindowTextA(box, a[i].c_str());
+      // One box a tick: input goes to the box with the focus when it arrives.
+      state.followUps.emplace_back([box, text = a[i]] {
+        typeInto(box, text);
+        return kSettleTicks;
+      });
     }
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    return kSettleTicks;
+    state.followUps.emplace_back([dialog] {
+      clickAt(controlCentre(GetDlgItem(dialog, IDOK)));
+      return kSettleTicks;
+    });
   } else if (verb == "answer") {
     HWND box = messageBoxOverPanel(state.main);
     if (box == nullptr) throw ScriptError("no message box is open");
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    clickAt(controlCentre(GetDlgItem(box, IDOK)));
     return kSettleTicks;
   } else if (verb == "type") {
-    HWND box = panelControl(state, a[0]);
-    SetFocus(box);
-    SendMessageW(box, EM_SETSEL, 0, -1);
-    std::vector<INPUT> inputs;
-    const std::wstring text = wide(a[1]);
-    for (wchar_t c : text)
-      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wScan = c;
-        input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-        inputs.push_back(input);
-      }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    typeInto(panelControl(state, a[0]), a[1]);
     return kSettleTicks;
   } else if (verb == "press") {
     HWND button = panelControl(state, a[0]);
