@@ -102,14 +102,6 @@ void dragAt(POINT from, int dx, const RECT& within) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void setControlKey(bool down) {
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = down ? 0x80 : 0;
-  keys[VK_LCONTROL] = keys[VK_CONTROL];
-  SetKeyboardState(keys);
-}
-
 // The centre of a slider's thumb, on the screen.
 POINT thumbOf(HWND slider) {
   RECT thumb{};
@@ -254,16 +246,23 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     dragAt(thumbOf(slider), std::stoi(a[1]), main);
     return kSettleTicks;
   } else if (verb == "ctrl-drag") {
+    // Ctrl held with the keyboard through a short drag of the thumb: the
+    // slider's first drag notice opens the dialog while the button is down.
     HWND slider = panelControl(state, a[0]);
-    setControlKey(true);
-    state.controlHeld = true;
-    // Under Wine without a window manager, real mouse input brings the
-    // thread's key state back to the keyboard's, where Ctrl is up; so the
-    // slider's own first notice of a drag is posted with Ctrl held.
-    const auto position = static_cast<unsigned>(SendMessageW(slider, TBM_GETPOS, 0, 0));
-    PostMessageW(panelOf(state.main), WM_HSCROLL,
-                 MAKEWPARAM(TB_THUMBTRACK, position & 0xFFFFU),
-                 reinterpret_cast<LPARAM>(slider));
+    restackOwnedWindows(state.main);
+    const POINT from = thumbOf(slider);
+    std::vector<INPUT> inputs;
+    INPUT key{};
+    key.type = INPUT_KEYBOARD;
+    key.ki.wVk = VK_CONTROL;
+    inputs.push_back(key);
+    inputs.push_back(mouseAt(from, 0));
+    inputs.push_back(mouseAt(from, MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(mouseAt({from.x + 3, from.y}, 0));
+    inputs.push_back(mouseAt({from.x + 3, from.y}, MOUSEEVENTF_LEFTUP));
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(key);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     return kSettleTicks;
   } else if (verb == "dialog") {
     HWND dialog = dialogOverPanel(state.main);
@@ -382,10 +381,6 @@ void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
   if (state.waitTicks > 0) {
     --state.waitTicks;
     return;
-  }
-  if (state.controlHeld) {
-    setControlKey(false);
-    state.controlHeld = false;
   }
   if (state.dirty) refreshAll(state);
   const bool followingUp = !state.followUps.empty();

@@ -54,7 +54,6 @@ struct WorkbenchWindow::State {
   std::vector<ScriptStep> steps;
   std::size_t nextStep = 0;
   int waitTicks = 0;
-  bool controlHeld = false;
   // What a step does on later ticks, once the windows it opened are there
   // (a menu, a file dialog); each answers the ticks to wait after it.
   std::deque<std::function<int()>> followUps;
