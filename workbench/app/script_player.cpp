@@ -32,8 +32,10 @@ WorkbenchWindow::State* playing = nullptr;
 
 constexpr UINT kStepMilliseconds = 100;
 constexpr int kSettleTicks = 3;
-// Playback may take this many ticks of the script (a minute).
+// Playback may take this many ticks of the script (a minute), and the
+// arrow keys that step the timeline this many (five seconds).
 constexpr int kPlaybackTicks = 600;
+constexpr int kInputTicks = 50;
 // The joint value dialog's minimum, current and maximum boxes.
 constexpr int kDialogBoxes[] = {1007, 1008, 1009};
 
@@ -119,12 +121,16 @@ HWND panelControl(const WorkbenchWindow::State& state, const std::string& id) {
   return control;
 }
 
-// Waits, a tick at a time, until playback has reached the last key.
-int waitForPlayback(WorkbenchWindow::State& state, int ticksLeft) {
-  if (!state.playing) return 1;
-  if (ticksLeft == 0) throw ScriptError("playback did not end");
+// Waits a tick at a time until done answers true, for at most ticksLeft
+// ticks; then the step fails with why.
+int waitUntil(WorkbenchWindow::State& state, std::function<bool()> done, int ticksLeft,
+              std::string why) {
+  if (done()) return 1;
+  if (ticksLeft == 0) throw ScriptError(why);
   state.followUps.emplace_front(
-      [&state, ticksLeft] { return waitForPlayback(state, ticksLeft - 1); });
+      [&state, done = std::move(done), ticksLeft, why = std::move(why)]() mutable {
+        return waitUntil(state, std::move(done), ticksLeft - 1, std::move(why));
+      });
   return 1;
 }
 
@@ -139,10 +145,21 @@ void openMenuFor(WorkbenchWindow::State& state, UINT item) {
       RECT place{};
       GetMenuItemRect(state.main, bar, static_cast<UINT>(menu), &place);
       clickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-      state.followUps.emplace_back([popup, index] {
+      const auto itemPlace = [popup, index](RECT& shown) {
+        return GetMenuItemRect(nullptr, popup, static_cast<UINT>(index), &shown) != FALSE;
+      };
+      state.followUps.emplace_back([&state, itemPlace] {
+        return waitUntil(
+            state,
+            [itemPlace] {
+              RECT shown{};
+              return itemPlace(shown);
+            },
+            kInputTicks, "the menu did not open");
+      });
+      state.followUps.emplace_back([itemPlace] {
         RECT shown{};
-        if (GetMenuItemRect(nullptr, popup, static_cast<UINT>(index), &shown) == FALSE)
-          throw ScriptError("the menu did not open");
+        itemPlace(shown);
         clickAt({(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2});
         return kSettleTicks;
       });
@@ -154,11 +171,16 @@ void openMenuFor(WorkbenchWindow::State& state, UINT item) {
 
 // The system's file dialog over the main window gets the path typed into its
 // file name box and OK.
+constexpr int kFileNameBox = 0x47C;
+
+HWND fileDialogOver(HWND main) {
+  for (HWND window : ownedWindows(main))
+    if (GetDlgItem(window, kFileNameBox) != nullptr) return window;
+  return nullptr;
+}
+
 int answerFileDialog(const WorkbenchWindow::State& state, const std::string& path) {
-  constexpr int kFileNameBox = 0x47C;
-  HWND dialog = nullptr;
-  for (HWND window : ownedWindows(state.main))
-    if (GetDlgItem(window, kFileNameBox) != nullptr) dialog = window;
+  HWND dialog = fileDialogOver(state.main);
   if (dialog == nullptr) throw ScriptError("no file dialog is open");
   SetDlgItemTextW(dialog, kFileNameBox, wide(path).c_str());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
@@ -321,18 +343,25 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
       }
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
     state.followUps.emplace_back([&state, wanted] {
-      if (state.session->scene().sequencePosition() != static_cast<float>(wanted))
-        throw ScriptError("the timeline did not reach " + std::to_string(wanted));
-      return 1;
+      return waitUntil(
+          state,
+          [&state, wanted] {
+            return state.session->scene().sequencePosition() ==
+                   static_cast<float>(wanted);
+          },
+          kInputTicks, "the timeline did not reach " + std::to_string(wanted));
     });
-    return kSettleTicks;
+    return 1;
   } else if (verb == "play") {
     const POINT centre = controlCentre(state.play);
     if (WindowFromPoint(centre) != state.play)
       throw ScriptError("the Play button is hidden");
     clickAt(centre);
-    state.followUps.emplace_back(
-        [&state] { return waitForPlayback(state, kPlaybackTicks); });
+    state.followUps.emplace_back([&state] {
+      return waitUntil(
+          state, [&state] { return !state.playing; }, kPlaybackTicks,
+          "playback did not end");
+    });
   } else if (verb == "save" || verb == "open") {
     const std::string path =
         a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
@@ -344,11 +373,28 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     full.resize(GetFullPathNameW(wide(path).c_str(), MAX_PATH, full.data(), nullptr));
     state.lastDocument.reset();
     openMenuFor(state, verb == "open" ? kMenuOpen : kMenuSave);
+    state.followUps.emplace_back([&state] {
+      return waitUntil(
+          state, [&state] { return fileDialogOver(state.main) != nullptr; }, kInputTicks,
+          "no file dialog opened");
+    });
     state.followUps.emplace_back(
         [&state, typed = utf8(full)] { return answerFileDialog(state, typed); });
+    // Done when the file is read or written, or the dialog refuses the path
+    // in a message box of its own.
+    state.followUps.emplace_back([&state] {
+      return waitUntil(
+          state,
+          [&state] {
+            HWND dialog = fileDialogOver(state.main);
+            return state.lastDocument.has_value() ||
+                   (dialog != nullptr && messageBoxOwnedBy(dialog) != nullptr);
+          },
+          kInputTicks, "the file dialog did not answer");
+    });
     state.followUps.emplace_back(
         [&state, line = step.line] { return finishDocument(state, line); });
-    return kSettleTicks;
+    return 1;
   } else if (verb == "screenshot") {
     refreshAll(state);
     UpdateWindow(state.viewport);
