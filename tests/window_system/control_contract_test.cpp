@@ -94,23 +94,31 @@ std::vector<WORD> win32Template(const DialogTemplate& dialog) {
 class ControlContract : public ::testing::Test {
 protected:
   void SetUp() override {
-    notifications().clear();
 #ifdef _WIN32
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&classes));
+#else
+    system.addTemplate(kDialog);
+#endif
+    create();
+  }
+  void TearDown() override {
+    if (dialog != nullptr) system.destroyWindow(dialog);
+  }
+
+  // A fresh dialog, its controls as created, and nothing seen yet.
+  void create() {
+    if (dialog != nullptr) system.destroyWindow(dialog);
+#ifdef _WIN32
     const std::vector<WORD> words = win32Template(kDialog);
     dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                         reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
                                         nullptr, recordingProc, 0);
 #else
-    system.addTemplate(kDialog);
     dialog = system.createDialog(nullptr, kDialog.id, nullptr, recordingProc, 0);
 #endif
     ASSERT_NE(dialog, nullptr);
     notifications().clear();
-  }
-  void TearDown() override {
-    if (dialog != nullptr) system.destroyWindow(dialog);
   }
 
   LRESULT ask(int item, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -139,29 +147,35 @@ TEST_F(ControlContract, TrackbarRequestsAnswerTheSameAndNotifyNobody) {
     int slider;
     std::vector<Request> requests;
   } cases[] = {
-      {"a range, and the page size that follows it",
+      {"a range reads back sign-extended, page size a fifth of it",
        kSelection,
        {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_GETRANGEMIN, 0, 0, -360},
         {TBM_GETRANGEMAX, 0, 0, 360},
         {TBM_GETPAGESIZE, 0, 0, 144},
-        {TBM_GETLINESIZE, 0, 0, 1}}},
-      {"a page size asked for outlives the range",
-       kPlain,
-       {{TBM_SETPAGESIZE, 0, 30, 20},
-        {TBM_SETLINESIZE, 0, 1, 1},
-        {TBM_SETRANGE, kRedraw, panelRange, 0},
-        {TBM_GETPAGESIZE, 0, 0, 30}}},
-      {"positions clamped",
+        {TBM_GETLINESIZE, 0, 0, 1},
+        {TBM_GETPOS, 0, 0, 0}}},
+      {"positions are clamped to the range",
        kSelection,
        {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_SETPOS, kRedraw, -45, 0},
         {TBM_GETPOS, 0, 0, -45},
-        {TBM_SETPOS, kRedraw, 400, 0},
+        {TBM_SETPOS, kRedraw, 1000, 0},
         {TBM_GETPOS, 0, 0, 360},
-        {TBM_SETRANGE, kRedraw, packTrackbarRange(-100, 100), 0},
-        {TBM_GETPOS, 0, 0, 100}}},
-      {"selection",
+        {TBM_SETPOS, kRedraw, -1000, 0},
+        {TBM_GETPOS, 0, 0, -360}}},
+      {"a narrower range pulls the position in",
+       kSelection,
+       {{TBM_SETPOS, kRedraw, 50, 0},
+        {TBM_SETRANGE, kRedraw, packTrackbarRange(-10, 10), 0},
+        {TBM_GETPOS, 0, 0, 10},
+        {TBM_SETRANGEMIN, kRedraw, -5, 0},
+        {TBM_SETRANGEMAX, kRedraw, 5, 0},
+        {TBM_GETPOS, 0, 0, 5},
+        {TBM_GETPAGESIZE, 0, 0, 2},
+        {TBM_SETRANGEMIN, kRedraw, 8, 0},
+        {TBM_GETPOS, 0, 0, 8}}},
+      {"the selection is held inside the range",
        kSelection,
        {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_SETSEL, kRedraw, packTrackbarRange(-45, 45), 0},
@@ -169,25 +183,47 @@ TEST_F(ControlContract, TrackbarRequestsAnswerTheSameAndNotifyNobody) {
         {TBM_GETSELEND, 0, 0, 45},
         {TBM_SETSEL, 0, packTrackbarRange(-400, 400), 0},
         {TBM_GETSELSTART, 0, 0, -360},
-        {TBM_GETSELEND, 0, 0, 360}}},
-      {"selection without TBS_ENABLESELRANGE",
+        {TBM_GETSELEND, 0, 0, 360},
+        {TBM_SETSELSTART, kRedraw, 10, 0},
+        {TBM_SETSELEND, kRedraw, 20, 0},
+        {TBM_GETSELSTART, 0, 0, 10},
+        {TBM_GETSELEND, 0, 0, 20}}},
+      {"without TBS_ENABLESELRANGE a selection is ignored",
        kPlain,
        {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_SETSEL, kRedraw, packTrackbarRange(-45, 45), 0},
+        {TBM_SETSELSTART, kRedraw, -5, 0},
+        {TBM_SETSELEND, kRedraw, 5, 0},
         {TBM_GETSELSTART, 0, 0, 0},
         {TBM_GETSELEND, 0, 0, 0}}},
-      {"tics",
+      {"tics inside the range count, the ends too",
        kSelection,
        {{TBM_SETRANGE, kRedraw, panelRange, 0},
         {TBM_SETTIC, 0, -180, 1},
         {TBM_SETTIC, 0, 0, 1},
         {TBM_SETTIC, 0, 180, 1},
         {TBM_SETTIC, 0, 361, 0},
-        {TBM_GETNUMTICS, 0, 0, 5}}},
-      {"no tics", kPlain, {{TBM_GETNUMTICS, 0, 0, 0}}},
+        {TBM_GETNUMTICS, 0, 0, 5},
+        {TBM_CLEARTICS, kRedraw, 0, 0},
+        {TBM_GETNUMTICS, 0, 0, 2}}},
+      {"TBS_NOTICKS counts none",
+       kPlain,
+       {{TBM_SETTIC, 0, 50, 1}, {TBM_GETNUMTICS, 0, 0, 0}}},
+      {"page and line sizes answer the previous size",
+       kSelection,
+       {{TBM_SETLINESIZE, 0, 100, 1},
+        {TBM_GETLINESIZE, 0, 0, 100},
+        {TBM_SETPAGESIZE, 0, 10, 20},
+        {TBM_GETPAGESIZE, 0, 0, 10}}},
+      {"a page size asked for outlives range changes",
+       kSelection,
+       {{TBM_SETPAGESIZE, 0, 30, 20},
+        {TBM_SETRANGE, kRedraw, panelRange, 0},
+        {TBM_GETPAGESIZE, 0, 0, 30}}},
   };
   for (const auto& entry : cases) {
     SCOPED_TRACE(entry.name);
+    create();
     int step = 0;
     for (const Request& request : entry.requests) {
       SCOPED_TRACE(step++);
@@ -195,8 +231,8 @@ TEST_F(ControlContract, TrackbarRequestsAnswerTheSameAndNotifyNobody) {
                     ask(entry.slider, request.message, request.wParam, request.lParam)),
                 request.answer);
     }
+    EXPECT_TRUE(notifications().empty()) << "a program's requests notify nobody";
   }
-  EXPECT_TRUE(notifications().empty());
 }
 
 TEST_F(ControlContract, ABoxNotifiesEachTextSetAndReadsBackIntoTheRoomThereIs) {
