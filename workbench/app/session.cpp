@@ -31,6 +31,14 @@ void addComponents(const standin::PluginExports& exports, standin::StandInApp& a
   }
 }
 
+// The created component as T, owned; one of another kind is released at once.
+template <typename T>
+HostRef<T> adoptAs(unknown_interface* created) {
+  auto* typed = dynamic_cast<T*>(created);
+  if (typed == nullptr && created != nullptr) created->Release();
+  return HostRef<T>::adopt(typed);
+}
+
 }  // namespace
 
 std::string explainLoadFailure(const std::string& path, bool fileExists,
@@ -77,10 +85,9 @@ Session::Session(const std::string& pluginPath, bool japaneseUi) {
   commandName_ = command != nullptr ? command : "Jolvent";
   attributeName_ = attribute != nullptr ? attribute : "Attribute";
 
-  main_ = dynamic_cast<plugin_interface*>(module_->create(PluginInterfaceId, 0));
-  attribute_ =
-      dynamic_cast<attribute_interface*>(module_->create(AttributeInterfaceId, 0));
-  if (main_ != nullptr) host_.notifier().attach(main_);
+  main_ = adoptAs<plugin_interface>(module_->create(PluginInterfaceId, 0));
+  attribute_ = adoptAs<attribute_interface>(module_->create(AttributeInterfaceId, 0));
+  if (main_) host_.notifier().attach(main_.get());
   // The host answers the plug-in's own joint changes as it answers the user's.
   host_.notifier().setEchoJointChanges(true);
 }
@@ -88,11 +95,9 @@ Session::Session(const std::string& pluginPath, bool japaneseUi) {
 Session::~Session() {
   close();
   host_.notifier().setEchoJointChanges(false);
-  if (main_ != nullptr) {
-    host_.notifier().detach(main_);
-    main_->Release();
-  }
-  if (attribute_ != nullptr) attribute_->Release();
+  if (main_) host_.notifier().detach(main_.get());
+  main_.reset();
+  attribute_.reset();
   module_.reset();
 }
 
@@ -121,7 +126,7 @@ void Session::command() {
 }
 
 void Session::attributeAction() {
-  if (attribute_ == nullptr) return;
+  if (!attribute_) return;
   const std::vector<standin::Shape*> shapes = scene().selection();
   for (standin::Shape* shape : shapes)
     attribute_->clearJointSettings(shape->asShapeClass());

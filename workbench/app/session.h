@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/host_ref.h"
 #include "host/plugin_interface.h"
 #include "standin_host/plugin_module.h"
 #include "standin_host/standin_host.h"
@@ -79,8 +80,9 @@ public:
 private:
   standin::StandInHost host_;
   std::unique_ptr<standin::PluginModule> module_;
-  plugin_interface* main_ = nullptr;
-  attribute_interface* attribute_ = nullptr;
+  // Declared after the module, so that they go before it on every path.
+  HostRef<plugin_interface> main_;
+  HostRef<attribute_interface> attribute_;
   std::string commandName_;
   std::string attributeName_;
   PluginDescription description_;
