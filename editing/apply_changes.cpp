@@ -1,6 +1,5 @@
 #include "editing/apply_changes.h"
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
 #include "host/host_app.h"
@@ -21,14 +20,14 @@ struct AxisChange {
   float* applied = nullptr;
 };
 
-// The axis of the slider used last; none for any other control.
+// The axis of the channel used last; none for the joint value or no channel.
 AxisChange axisChangeOf(EditState& state) {
   switch (state.activeControl) {
-    case control::kPitchSlider:
+    case Channel::pitch:
       return {&axisX, state.pitch, &state.appliedPitch};
-    case control::kYawSlider:
+    case Channel::yaw:
       return {&axisY, state.yaw, &state.appliedYaw};
-    case control::kRollSlider:
+    case Channel::roll:
       return {&axisZ, state.roll, &state.appliedRoll};
     default:
       return {};

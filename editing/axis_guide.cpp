@@ -8,6 +8,7 @@
 #include "host/scene.h"
 #include "host/shape.h"
 #include "math/matrix4.h"
+#include "platform/scope_exit.h"
 
 namespace jolvent {
 
@@ -29,15 +30,6 @@ constexpr std::array<GuideLine, 3> kGuideLines{{
 void appendPoint(Scene& scene, const Vec3& point) {
   scene.appendPoint(&point, &point, &point, &point, &point, 0);
 }
-
-// Keeps removingGuide raised while the guide is deleted, on every path.
-class RemovingGuideScope {
-public:
-  RemovingGuideScope() { editState().removingGuide = 1; }
-  ~RemovingGuideScope() { editState().removingGuide = 0; }
-  RemovingGuideScope(const RemovingGuideScope&) = delete;
-  RemovingGuideScope& operator=(const RemovingGuideScope&) = delete;
-};
 
 }  // namespace
 
@@ -91,7 +83,7 @@ void removeAxisGuide(Scene& scene) {
   shape_class* guide = scene.findShapeByName(kGuidePartName, &flag);
   if (guide == nullptr) return;
   shape_class* parent = guide->parent(0);
-  RemovingGuideScope removing;
+  const auto removing = raiseForScope(editState().removingGuide);
   guide->remove(0);
   if (parent != nullptr) parent->updateParent(0);
 }

@@ -18,17 +18,17 @@ EditController* editControllerOf(EditWindow& window) {
 void openEditBracket(EditWindow& window) {
   EditController* controller = editControllerOf(window);
   if (controller == nullptr || !controller->canBeginEdit(&window)) return;
-  editState().editBracketOpen = 1;
+  editState().editBracketOpen = true;
   controller->beginEdit(&window);
 }
 
 void closeEditBracket() {
   EditState& state = editState();
-  if (state.editBracketOpen == 0) return;
+  if (!state.editBracketOpen) return;
   HostRef<EditWindow> window = hostEditWindow();
   EditController* controller = window ? editControllerOf(*window) : nullptr;
   if (controller != nullptr) controller->endEdit(window.get());
-  state.editBracketOpen = 0;
+  state.editBracketOpen = false;
 }
 
 }  // namespace jolvent

@@ -8,8 +8,8 @@ AngleLimits gAngleLimits;
 }  // namespace
 
 void AngleLimits::resetAngles() {
-  pitchMin = yawMin = rollMin = kDefaultAngleMin;
-  pitchMax = yawMax = rollMax = kDefaultAngleMax;
+  pitchMin = yawMin = rollMin = kAngleRangeMin;
+  pitchMax = yawMax = rollMax = kAngleRangeMax;
 }
 
 EditState& editState() {

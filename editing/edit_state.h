@@ -1,60 +1,52 @@
-// The module-wide editing state: one instance of each record, alive from
+// The editing model: the edited joint, its angles and rotation, the slider
+// limits and the host application. One instance of each record, alive from
 // module load to unload, touched only on the host's user-interface thread.
+// The panel's own window state is panel/panel_state.h.
 #pragma once
 
 #include "host/fwd.h"
-#include "math/matrix4.h"
 #include "math/quaternion.h"
 #include "math/vec3.h"
-#include "platform/win32_types.h"
 
 namespace jolvent {
 
-// Slider range of each angle at load and after a reset, in degrees.
-inline constexpr float kDefaultAngleMin = -360.0F;
-inline constexpr float kDefaultAngleMax = 360.0F;
-// Joint slider range at load, in host joint units.
+// Every angle stays within one turn either way, in degrees: the range of the
+// angle sliders, their limits at load and after a reset, and the widest
+// numbers the Joint Value Setting dialog takes.
+inline constexpr float kAngleRangeMin = -360.0F;
+inline constexpr float kAngleRangeMax = 360.0F;
+// The Joint slider's limits at load, in host joint units.
 inline constexpr float kDefaultJointMin = -100.0F;
 inline constexpr float kDefaultJointMax = 100.0F;
 
-// Limits of the four sliders. Nothing but the Joint Value Setting dialog
+// The four values the panel's sliders edit: three angles of a ball joint and
+// the value of a single-valued joint.
+enum class Channel { none, pitch, yaw, roll, joint };
+
+// Limits of the four channels. Nothing but the Joint Value Setting dialog
 // checks min <= max; limits read from a joint's stream are taken as stored.
 struct AngleLimits {
-  float pitchMin = kDefaultAngleMin;
-  float pitchMax = kDefaultAngleMax;
-  float yawMin = kDefaultAngleMin;
-  float yawMax = kDefaultAngleMax;
-  float rollMin = kDefaultAngleMin;
-  float rollMax = kDefaultAngleMax;
+  float pitchMin = kAngleRangeMin;
+  float pitchMax = kAngleRangeMax;
+  float yawMin = kAngleRangeMin;
+  float yawMax = kAngleRangeMax;
+  float rollMin = kAngleRangeMin;
+  float rollMax = kAngleRangeMax;
   float jointMin = kDefaultJointMin;
   float jointMax = kDefaultJointMax;
 
-  // Back to +-360 for the three angles; the joint limits stay.
+  // Back to a whole turn either way for the three angles; the joint limits stay.
   void resetAngles();
 };
 
-// Size of lastEditText, the terminating zero included; a box takes 11 characters.
-inline constexpr int kEditTextSize = 12;
-
 struct EditState {
-  // Panel and host bookkeeping.
-  int panelPending = 1;  // until the first scene notice has created the panel
-  HWND panelWindow = nullptr;
-  HWND hostMainWindow = nullptr;
-  HINSTANCE moduleInstance = nullptr;
-  HostApp* hostApp = nullptr;  // borrowed, never released
-  int panelVisible = 0;
-  int editBracketOpen = 0;
-  int panelWidth = 0;
-  int panelHeight = 0;
-  unsigned int rollUpTimer = 0;  // 0: not running
-  char lastEditText[kEditTextSize] = {};
+  HostApp* hostApp = nullptr;    // borrowed, never released
+  bool editBracketOpen = false;  // the command opened the host's edit bracket
 
-  // The edited joint and the re-entrance guards.
-  ShapeHandle ballJointHandle = 0;  // 0: the Joint slider edits the active shape
-  int activeControl = 0;            // slider used last, 1001..1004
-  int tracking = 0;                 // the panel is applying its own change to the joint
-  int removingGuide = 0;            // the axis guide is being deleted
+  // The edited joint and the re-entrance guard of the guide.
+  ShapeHandle ballJointHandle = 0;        // 0: the Joint channel edits the active shape
+  Channel activeControl = Channel::none;  // the channel used last
+  bool removingGuide = false;             // the axis guide is being deleted
 
   // Angles in degrees; the joint value in host units.
   float pitch = 0.0F;
@@ -73,7 +65,7 @@ struct EditState {
   float jointValue = 0.0F;
 };
 
-// Rotation axes of the Pitch, Yaw and Roll sliders.
+// Rotation axes of the Pitch, Yaw and Roll channels.
 inline constexpr Vec3 axisX{1.0F, 0.0F, 0.0F};
 inline constexpr Vec3 axisY{0.0F, 1.0F, 0.0F};
 inline constexpr Vec3 axisZ{0.0F, 0.0F, 1.0F};

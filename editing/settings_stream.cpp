@@ -1,6 +1,5 @@
 #include "editing/settings_stream.h"
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "host/host_ref.h"
 #include "host/joint.h"
@@ -8,22 +7,18 @@
 #include "host/shape.h"
 #include "host/stream.h"
 #include "math/euler.h"
-#include "plugin/identifiers.h"
-#include "plugin/uuid_text.h"
-#include "window_system/trackbar.h"
-#include "window_system/window_system.h"
 
 namespace jolvent {
 
 namespace {
 
 HostRef<Stream> findStream(shape_class& shape) {
-  return HostRef<Stream>::adopt(shape.getStream(jointSettingsKey(), 0));
+  return HostRef<Stream>::adopt(shape.getStream(kJointSettingsKey, 0));
 }
 
 HostRef<Stream> createStream(shape_class& shape) {
   return HostRef<Stream>::adopt(shape.createStream(
-      jointSettingsKey(), &StreamCreationId, &StreamCreationId, &StreamCreationId, 0));
+      kJointSettingsKey, &StreamCreationId, &StreamCreationId, &StreamCreationId, 0));
 }
 
 shape_class* editedJoint(Scene& scene) {
@@ -43,10 +38,6 @@ void writeLimits(Stream& stream) {
 }
 
 }  // namespace
-
-UuidRecord jointSettingsKey() {
-  return parseUuidText(MainComponentUuid);
-}
 
 void readStoredLimits(Scene& scene) {
   AngleLimits& limits = angleLimits();
@@ -107,20 +98,12 @@ void storeShapeAngles(shape_class& shape) {
   writeFloats(*stream, kStoredAnglesOffset, {angles.yaw, angles.pitch, angles.roll});
 }
 
-bool clearJointSettings(shape_class& shape) {
+bool deleteJointSettings(shape_class& shape) {
   HostRef<Stream> stream = findStream(shape);
   if (!stream) return false;
-  shape.deleteStream(jointSettingsKey(), 0);
+  shape.deleteStream(kJointSettingsKey, 0);
   angleLimits().resetAngles();
-  if (HWND panel = editState().panelWindow) {
-    const LPARAM range = packTrackbarRange(static_cast<int>(kDefaultAngleMin),
-                                           static_cast<int>(kDefaultAngleMax));
-    for (int slider :
-         {control::kPitchSlider, control::kYawSlider, control::kRollSlider}) {
-      windowSystem().sendItemMessage(panel, slider, TBM_SETSEL, kRedraw, range);
-    }
-  }
-  return false;
+  return true;
 }
 
 }  // namespace jolvent

@@ -39,10 +39,12 @@ inline constexpr int kStoredAnglesOffset = offsetof(JointSettingsRecord, yaw);
 inline constexpr UuidRecord StreamCreationId{
     {0x00000000U, 0x53B811D9U, 0xBCFF000AU, 0x95BACEB2U}};
 
-// The key of every settings stream: the main component's UUID.
-UuidRecord jointSettingsKey();
+// The key of every settings stream, which documents have carried since the
+// first version: the main component's UUID.
+inline constexpr UuidRecord kJointSettingsKey =
+    parseUuidText("7EE80734-BEB6-4c23-A233-273EBE61B210");
 
-// Limits from the stream; +-360 when the joint has none.
+// Limits from the stream; a whole turn either way when the joint has none.
 void readStoredLimits(Scene& scene);
 // yaw, pitch and roll from the stream when it holds them; else unchanged.
 void readStoredAngles(Scene& scene);
@@ -54,9 +56,9 @@ void storeAngles(Scene& scene);
 // Creates none and changes no editing state.
 void storeShapeAngles(shape_class& shape);
 
-// Deletes the shape's settings stream, if it has one, puts the three angle
-// ranges back to +-360 and shows that on the panel's angle sliders. Always
-// answers false.
-bool clearJointSettings(shape_class& shape);
+// Deletes the shape's settings stream, if it has one, and then puts the three
+// angle ranges back to a whole turn either way, whatever joint is edited.
+// Answers whether there was a stream.
+bool deleteJointSettings(shape_class& shape);
 
 }  // namespace jolvent

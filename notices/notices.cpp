@@ -10,6 +10,7 @@
 #include "host/host_ref.h"
 #include "host/scene.h"
 #include "host/shape.h"
+#include "panel/panel_state.h"
 #include "panel/panel_window.h"
 #include "panel/refresh.h"
 #include "panel/sliders.h"
@@ -28,7 +29,7 @@ bool selectsTheGuide(int count, shape_class* const* shapes) {
 }
 
 bool panelShown() {
-  return editState().panelVisible != 0;
+  return panelState().panelVisible;
 }
 
 // Makes the given shapes active again from a copy of the plug-in's own: the
@@ -53,22 +54,23 @@ ShapeHandle findActiveBallJoint(Scene& scene) {
 
 void onCommand(HostApp* app, Scene* scene) {
   EditState& state = editState();
+  PanelState& panel = panelState();
   state.hostApp = app;
-  if (state.panelVisible != 0) return;
-  state.editBracketOpen = 0;
+  if (panel.panelVisible) return;
+  state.editBracketOpen = false;
   HostRef<EditWindow> editWindow = hostEditWindow();
   if (editWindow) openEditBracket(*editWindow);
   state.ballJointHandle = scene != nullptr ? findActiveBallJoint(*scene) : 0;
   if (state.ballJointHandle != 0) buildAxisGuide(*scene);
   refreshPanel(scene);
-  if (state.panelWindow != nullptr) windowSystem().showWindow(state.panelWindow, SW_SHOW);
-  state.panelVisible = 1;
+  if (panel.panelWindow != nullptr) windowSystem().showWindow(panel.panelWindow, SW_SHOW);
+  panel.panelVisible = true;
 }
 
 void onActiveShapes(Scene* scene, int count, shape_class* const* shapes) {
   if (selectsTheGuide(count, shapes)) return;
   EditState& state = editState();
-  if (state.removingGuide != 0 || !panelShown() || scene == nullptr) return;
+  if (state.removingGuide || !panelShown() || scene == nullptr) return;
   removeAxisGuide(*scene);
   reselect(*scene, count, shapes);
   state.ballJointHandle = 0;
@@ -82,11 +84,11 @@ void onActiveShapes(Scene* scene, int count, shape_class* const* shapes) {
 
 void onShapesChanged(Scene* scene, int count, shape_class* const* shapes) {
   // Changes the panel makes itself are already stored.
-  if (editState().tracking != 0) return;
+  if (panelState().tracking) return;
   for (int i = 0; shapes != nullptr && i < count; ++i) {
     if (shapes[i]->isBallJoint(0)) storeShapeAngles(*shapes[i]);
   }
-  if (panelShown() && editState().tracking == 0) refreshPanel(scene);
+  if (panelShown() && !panelState().tracking) refreshPanel(scene);
 }
 
 void onJointDropped(Scene* scene) {
@@ -101,16 +103,16 @@ void onRefresh(Scene* scene) {
 }
 
 void onScene(Scene* scene) {
-  EditState& state = editState();
   if (scene == nullptr) {
     closeEditBracket();
     return;
   }
-  if (state.panelPending != 0) {
+  if (panelState().panelPending) {
     createPanel(scene->mainWindow(0));
     return;
   }
   if (!panelShown()) return;
+  EditState& state = editState();
   removeAxisGuide(*scene);
   state.ballJointHandle = findActiveBallJoint(*scene);
   if (state.ballJointHandle != 0) buildAxisGuide(*scene);

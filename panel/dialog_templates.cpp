@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "editing/control_ids.h"
+#include "panel/control_ids.h"
 #include "panel/resources/dialog_common.h"
 
 namespace jolvent {

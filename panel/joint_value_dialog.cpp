@@ -1,120 +1,90 @@
 #include "panel/joint_value_dialog.h"
 
 #include "editing/apply_changes.h"
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
 #include "host/scene.h"
 #include "host/shape.h"
-#include "panel/joint_kind.h"
+#include "panel/control_ids.h"
 #include "panel/panel_state.h"
 #include "panel/panel_texts.h"
 #include "panel/slider_fields.h"
 #include "panel/slider_scale.h"
 #include "panel/sliders.h"
 #include "panel/value_text.h"
-#include "window_system/trackbar.h"
+#include "panel/window_procedure.h"
+#include "platform/scope_exit.h"
+#include "window_system/controls.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
 
 namespace {
 
-// Every slider's numbers stay within these, in the numbers shown.
-constexpr float kLowestNumber = -360.0F;
-constexpr float kHighestNumber = 360.0F;
-constexpr float kRotatorFactor = 180.0F;
-
 constexpr int kBoxes[3] = {control::kMinBox, control::kCurBox, control::kMaxBox};
 
 bool gRunning = false;
 
-// Runs while the dialog does; the host's main window is enabled and focused
-// again on every path.
-class RunningDialog {
-public:
-  RunningDialog() {
-    gRunning = true;
-    windowSystem().enableWindow(editState().hostMainWindow, false);
-  }
-  ~RunningDialog() {
-    gRunning = false;
-    WindowSystem& windows = windowSystem();
-    windows.enableWindow(editState().hostMainWindow, true);
-    windows.setFocus(editState().hostMainWindow);
-  }
-  RunningDialog(const RunningDialog&) = delete;
-  RunningDialog& operator=(const RunningDialog&) = delete;
-};
-
-// The Joint slider of a rotator joint shows its numbers times 180.
-float displayFactor(const SliderFields& fields, shape_class* active) {
-  if (!fields.isJoint() || active == nullptr) return 1.0F;
-  return active->isRotatorJoint(0) ? kRotatorFactor : 1.0F;
+// The Joint slider of a rotator joint shows its numbers as a rotator's box does.
+JointKind shownKind(const SliderFields& fields, shape_class* active) {
+  return fields.isJoint() && active != nullptr && active->isRotatorJoint(0)
+             ? JointKind::rotator
+             : JointKind::angle;
 }
 
 void fillBoxes(HWND dialog, const SliderFields& fields, shape_class* active) {
-  EditState& state = editState();
   const AngleLimits& limits = angleLimits();
-  const float factor = displayFactor(fields, active);
-  const float numbers[3] = {fields.lowerIn(limits), fields.valueIn(state),
+  const JointKind kind = shownKind(fields, active);
+  const float numbers[3] = {fields.lowerIn(limits), fields.valueIn(editState()),
                             fields.upperIn(limits)};
-  for (int i = 0; i < 3; ++i) {
-    float shown = numbers[i];
-    if (factor != 1.0F) shown *= factor;
-    windowSystem().setItemText(dialog, kBoxes[i], boxText(shown).text);
-  }
+  for (int i = 0; i < 3; ++i)
+    windowSystem().setItemText(dialog, kBoxes[i],
+                               boxText(boxNumber(numbers[i], kind)).text);
 }
 
 void tellUser(HWND dialog, const char* message) {
   windowSystem().messageBox(dialog, message, text::kErrorCaption, MB_ICONINFORMATION);
 }
 
-// OK: answers whether the three numbers were taken.
+// OK: answers whether the three numbers were taken. The numbers are checked
+// as shown, for every slider within a whole turn either way.
 bool takeNumbers(HWND dialog, const SliderFields& fields, shape_class* active) {
-  char texts[3][kEditTextSize];
+  char texts[3][kBoxTextSize];
   for (int i = 0; i < 3; ++i)
-    windowSystem().itemText(dialog, kBoxes[i], texts[i], kEditTextSize);
+    windowSystem().itemText(dialog, kBoxes[i], texts[i], kBoxTextSize);
   for (const char* entered : texts) {
     if (!isNumberText(entered)) {
       tellUser(dialog, text::kNotANumber);
       return false;
     }
   }
-  float min = numberOfText(texts[0]);
-  float cur = numberOfText(texts[1]);
-  float max = numberOfText(texts[2]);
-  if (min > cur || cur > max || min > max || min < kLowestNumber ||
-      max > kHighestNumber) {
+  const float min = numberOfText(texts[0]);
+  const float cur = numberOfText(texts[1]);
+  const float max = numberOfText(texts[2]);
+  if (min > cur || cur > max || min > max || min < kAngleRangeMin ||
+      max > kAngleRangeMax) {
     tellUser(dialog, text::kInconsistentValues);
     return false;
   }
-  const float factor = displayFactor(fields, active);
-  if (factor != 1.0F) {
-    min /= factor;
-    cur /= factor;
-    max /= factor;
-  }
+  const JointKind kind = shownKind(fields, active);
   AngleLimits& limits = angleLimits();
-  limits.*fields.lower = min;
-  fields.valueIn(editState()) = cur;
-  limits.*fields.upper = max;
+  limits.*fields.lower = valueOfBoxNumber(min, kind);
+  fields.valueIn(editState()) = valueOfBoxNumber(cur, kind);
+  limits.*fields.upper = valueOfBoxNumber(max, kind);
   return true;
 }
 
 // After a valid OK: the slider, the stored limits and the joint follow.
-void applyNumbers(const SliderFields& fields, Scene* scene, int kind) {
-  EditState& state = editState();
-  const AngleLimits& limits = angleLimits();
+void applyNumbers(const SliderFields& fields, Scene* scene, JointKind kind) {
   if (!fields.isJoint()) {
-    windowSystem().sendItemMessage(
-        state.panelWindow, fields.slider, TBM_SETSEL, kRedraw,
-        packTrackbarRange(truncateToInt(fields.lowerIn(limits)),
-                          truncateToInt(fields.upperIn(limits))));
+    const AngleLimits& limits = angleLimits();
+    setSliderSelection(panelState().panelWindow, fields.slider,
+                       truncateToInt(fields.lowerIn(limits)),
+                       truncateToInt(fields.upperIn(limits)));
   } else if (scene != nullptr) {
     pushJointRange(*scene);
   }
-  showSliderValue(fields.slider, true, true, fields.isJoint() ? kind : kAngleKind);
+  showSliderValue(fields.channel, fields.shownKind(kind));
   if (scene == nullptr) return;
   if (!fields.isJoint()) storeLimits(*scene);
   applySliderChange(*scene);
@@ -126,14 +96,22 @@ bool jointValueDialogRunning() {
   return gRunning;
 }
 
-void openJointValueDialog(Scene* scene, int kind) {
-  EditState& state = editState();
-  const RunningDialog running;
+void openJointValueDialog(Scene* scene, JointKind kind) {
+  const PanelState& panel = panelState();
+  WindowSystem& windows = windowSystem();
+  // The host's main window is enabled and focused again on every path, once
+  // the dialog counts as ended.
+  const ScopeExit giveBack([&] {
+    windows.enableWindow(panel.hostMainWindow, true);
+    windows.setFocus(panel.hostMainWindow);
+  });
+  const auto running = raiseForScope(gRunning);
+  windows.enableWindow(panel.hostMainWindow, false);
   const INT_PTR result =
-      windowSystem().dialogBox(state.moduleInstance, control::kJointValueDialog,
-                               state.panelWindow, jointValueDialogProc, 0);
+      windows.dialogBox(panel.moduleInstance, control::kJointValueDialog,
+                        panel.panelWindow, jointValueDialogProc, 0);
   if (result != 1) return;
-  if (const SliderFields* fields = fieldsOfSlider(state.activeControl))
+  if (const SliderFields* fields = fieldsOf(editState().activeControl))
     applyNumbers(*fields, scene, kind);
 }
 
@@ -142,7 +120,7 @@ INT_PTR CALLBACK jointValueDialogProc(HWND window, UINT message, WPARAM wParam,
   return containExceptions([&]() -> INT_PTR {
     HostRef<Scene> scene = currentScene();
     shape_class* active = scene ? scene->activeShape(0, 0) : nullptr;
-    const SliderFields* fields = fieldsOfSlider(editState().activeControl);
+    const SliderFields* fields = fieldsOf(editState().activeControl);
     switch (message) {
       case WM_INITDIALOG:
         if (fields != nullptr) fillBoxes(window, *fields, active);

@@ -1,6 +1,6 @@
 #include "panel/panel_position.h"
 
-#include "editing/edit_state.h"
+#include "panel/panel_state.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
@@ -29,7 +29,7 @@ std::uint32_t readPanelPosition() {
     }
     windows.closeKey(key);
   }
-  const EditState& state = editState();
+  const PanelState& state = panelState();
   const ScreenSize screen{windows.systemMetric(SM_CXSCREEN),
                           windows.systemMetric(SM_CYSCREEN)};
   return fittedPosition(stored, screen, state.panelWidth, state.panelHeight);

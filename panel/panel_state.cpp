@@ -1,13 +1,17 @@
 #include "panel/panel_state.h"
 
-#include "editing/edit_state.h"
-#include "host/host_app.h"
-
 namespace jolvent {
 
-HostRef<Scene> currentScene() {
-  HostApp* app = editState().hostApp;
-  return HostRef<Scene>::adopt(app != nullptr ? app->currentScene(0) : nullptr);
+namespace {
+PanelState gPanelState;
+}  // namespace
+
+PanelState& panelState() {
+  return gPanelState;
+}
+
+void resetPanelState() {
+  gPanelState = PanelState{};
 }
 
 }  // namespace jolvent

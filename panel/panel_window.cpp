@@ -1,7 +1,6 @@
 #include "panel/panel_window.h"
 
 #include "editing/axis_guide.h"
-#include "editing/control_ids.h"
 #include "editing/edit_bracket.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
@@ -9,12 +8,15 @@
 #include "host/joint.h"
 #include "host/scene.h"
 #include "host/shape.h"
+#include "panel/control_ids.h"
 #include "panel/joint_kind.h"
 #include "panel/panel_position.h"
 #include "panel/panel_state.h"
+#include "panel/slider_fields.h"
+#include "panel/slider_scale.h"
 #include "panel/sliders.h"
-#include "panel/value_text.h"
-#include "window_system/trackbar.h"
+#include "panel/window_procedure.h"
+#include "window_system/controls.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
@@ -23,46 +25,48 @@ namespace {
 
 constexpr int kAngleSliders[3] = {control::kPitchSlider, control::kYawSlider,
                                   control::kRollSlider};
-constexpr int kBoxLimit = 11;
+constexpr int kAngleBoxes[3] = {control::kPitchBox, control::kYawBox, control::kRollBox};
+// Clicking beside the thumb moves an angle slider 30 degrees, the Joint slider
+// 10 of its units; an arrow key one unit, or a whole joint unit for a joint
+// counted in whole units.
 constexpr int kAnglePageSize = 30;
 constexpr int kJointPageSize = 10;
+constexpr int kLineSize = 1;
+constexpr int kWholeUnitLineSize = 100;
+// A half turn either way and no turn are marked on the angle sliders.
+constexpr int kAngleTicks[3] = {-180, 0, 180};
+// The Joint slider's range until the first valued joint is shown, in its units.
 constexpr int kJointSliderMin = -100;
 constexpr int kJointSliderMax = 100;
-constexpr int kTicks[3] = {-180, 0, 180};
 constexpr const char* kZeroText = "0.000000";
 
-LRESULT send(HWND panel, int item, UINT message, WPARAM wParam, LPARAM lParam) {
-  return windowSystem().sendItemMessage(panel, item, message, wParam, lParam);
-}
-
-void onInitDialog(HWND panel, int kind) {
+void onInitDialog(HWND panel, JointKind kind) {
   WindowSystem& windows = windowSystem();
-  EditState& state = editState();
-  for (int box : {control::kPitchBox, control::kYawBox, control::kRollBox})
-    send(panel, box, EM_LIMITTEXT, kBoxLimit, 0);
-  const LPARAM angleRange = packTrackbarRange(-360, 360);
+  PanelState& state = panelState();
+  for (int box : kAngleBoxes) limitBoxText(panel, box, kBoxTextLimit);
+  const int angleMin = truncateToInt(kAngleRangeMin);
+  const int angleMax = truncateToInt(kAngleRangeMax);
   for (int slider : kAngleSliders) {
-    send(panel, slider, TBM_SETPAGESIZE, 0, kAnglePageSize);
-    send(panel, slider, TBM_SETLINESIZE, 0, 1);
-    send(panel, slider, TBM_SETRANGE, kRedraw, angleRange);
-    send(panel, slider, TBM_SETSEL, kRedraw, angleRange);
+    setSliderPageSize(panel, slider, kAnglePageSize);
+    setSliderLineSize(panel, slider, kLineSize);
+    setSliderRange(panel, slider, angleMin, angleMax);
+    setSliderSelection(panel, slider, angleMin, angleMax);
   }
   for (int slider : {control::kYawSlider, control::kPitchSlider, control::kRollSlider})
-    send(panel, slider, TBM_SETPOS, kRedraw, 0);
+    setSliderPosition(panel, slider, 0);
   for (int slider : kAngleSliders) {
-    for (int tick : kTicks) send(panel, slider, TBM_SETTIC, 0, tick);
+    for (int tick : kAngleTicks) addSliderTick(panel, slider, tick);
   }
   for (int box : {control::kYawBox, control::kPitchBox, control::kRollBox})
     windows.setItemText(panel, box, kZeroText);
 
-  send(panel, control::kJointBox, EM_LIMITTEXT, kBoxLimit, 0);
-  send(panel, control::kJointSlider, TBM_SETPAGESIZE, 0, kJointPageSize);
-  send(panel, control::kJointSlider, TBM_SETLINESIZE, 0, 1);
-  send(panel, control::kJointSlider, TBM_SETRANGE, kRedraw,
-       packTrackbarRange(kJointSliderMin, kJointSliderMax));
-  send(panel, control::kJointSlider, TBM_SETPOS, kRedraw, 0);
-  send(panel, control::kJointSlider, TBM_SETLINESIZE, 0,
-       kind == kWholeUnitKind ? 100 : 1);
+  limitBoxText(panel, control::kJointBox, kBoxTextLimit);
+  setSliderPageSize(panel, control::kJointSlider, kJointPageSize);
+  setSliderLineSize(panel, control::kJointSlider, kLineSize);
+  setSliderRange(panel, control::kJointSlider, kJointSliderMin, kJointSliderMax);
+  setSliderPosition(panel, control::kJointSlider, 0);
+  setSliderLineSize(panel, control::kJointSlider,
+                    kind == JointKind::wholeUnit ? kWholeUnitLineSize : kLineSize);
   windows.setItemText(panel, control::kJointBox, kZeroText);
 
   RECT rect{};
@@ -73,7 +77,7 @@ void onInitDialog(HWND panel, int kind) {
   windows.setWindowPos(panel, nullptr, positionX(position), positionY(position), 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER);
 
-  send(panel, control::kAutoShadeCheck, BM_SETCHECK, BST_UNCHECKED, 0);
+  uncheckButton(panel, control::kAutoShadeCheck);
   state.rollUpTimer = 0;
 }
 
@@ -87,8 +91,8 @@ void onMove(LPARAM clientOrigin) {
 
 void onAutoShade(HWND panel) {
   WindowSystem& windows = windowSystem();
-  EditState& state = editState();
-  if (send(panel, control::kAutoShadeCheck, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+  PanelState& state = panelState();
+  if (isButtonChecked(panel, control::kAutoShadeCheck)) {
     state.rollUpTimer =
         static_cast<unsigned int>(windows.setTimer(panel, kRollUpTimerId, kRollUpPeriod));
   } else {
@@ -100,7 +104,7 @@ void onAutoShade(HWND panel) {
 // Rolled up to the small caption while the cursor is off the panel.
 void onRollUpTimer(HWND panel) {
   WindowSystem& windows = windowSystem();
-  const EditState& state = editState();
+  const PanelState& state = panelState();
   POINT cursor{};
   windows.cursorPos(&cursor);
   RECT rect{};
@@ -117,13 +121,13 @@ void onRollUpTimer(HWND panel) {
 
 void onClose(HWND panel, Scene* scene) {
   windowSystem().showWindow(panel, SW_HIDE);
-  editState().panelVisible = 0;
+  panelState().panelVisible = false;
   if (scene != nullptr) removeAxisGuide(*scene);
   closeEditBracket();
 }
 
 void showAngles() {
-  for (int slider : kAngleSliders) showSliderValue(slider, true, true, kAngleKind);
+  for (Channel channel : kAngleChannels) showSliderValue(channel, JointKind::angle);
 }
 
 HostRef<JointControl> controlOf(shape_class* shape) {
@@ -137,7 +141,7 @@ shape_class* editedShape(Scene& scene) {
   return handle != 0 ? scene.shapeByHandle(handle, 0) : scene.activeShape(0, 0);
 }
 
-void onUndo(Scene& scene, int kind) {
+void onUndo(Scene& scene, JointKind kind) {
   EditState& state = editState();
   HostRef<JointControl> control = controlOf(editedShape(scene));
   if (!control) return;
@@ -152,12 +156,12 @@ void onUndo(Scene& scene, int kind) {
   } else {
     control->setValue(state.undoJointValue, 0);
     state.jointValue = state.undoJointValue;
-    showSliderValue(control::kJointSlider, true, true, kind);
+    showSliderValue(Channel::joint, kind);
   }
-  windowSystem().setFocus(state.hostMainWindow);
+  windowSystem().setFocus(panelState().hostMainWindow);
 }
 
-void onReset(Scene& scene, int kind) {
+void onReset(Scene& scene, JointKind kind) {
   EditState& state = editState();
   HostRef<JointControl> control = controlOf(editedShape(scene));
   if (!control) return;
@@ -172,12 +176,12 @@ void onReset(Scene& scene, int kind) {
   } else {
     state.jointValue = control->defaultValue(0);
     control->setValue(state.jointValue, 0);
-    showSliderValue(control::kJointSlider, true, true, kind);
+    showSliderValue(Channel::joint, kind);
   }
-  windowSystem().setFocus(state.hostMainWindow);
+  windowSystem().setFocus(panelState().hostMainWindow);
 }
 
-INT_PTR onCommand(HWND panel, int id, int code, Scene* scene, int kind) {
+INT_PTR onCommand(HWND panel, int id, int code, Scene* scene, JointKind kind) {
   switch (id) {
     case IDOK:
     case IDCANCEL:
@@ -193,9 +197,8 @@ INT_PTR onCommand(HWND panel, int id, int code, Scene* scene, int kind) {
     case control::kPitchBox:
     case control::kRollBox:
     case control::kJointBox:
-      return editState().panelVisible != 0 && onBoxNotification(id, code, scene, kind)
-                 ? 1
-                 : 0;
+      return panelState().panelVisible && onBoxNotification(id, code, scene, kind) ? 1
+                                                                                   : 0;
     case control::kAutoShadeCheck:
       onAutoShade(panel);
       return 1;
@@ -207,19 +210,19 @@ INT_PTR onCommand(HWND panel, int id, int code, Scene* scene, int kind) {
 }  // namespace
 
 void createPanel(HWND mainWindow) {
-  EditState& state = editState();
+  PanelState& state = panelState();
   state.hostMainWindow = mainWindow;
   state.panelWindow = windowSystem().createDialog(
       state.moduleInstance, control::kPanelDialog, mainWindow, panelProc, 0);
   if (state.panelWindow != nullptr) windowSystem().showWindow(state.panelWindow, SW_HIDE);
-  state.panelVisible = 0;
-  state.panelPending = 0;
+  state.panelVisible = false;
+  state.panelPending = false;
 }
 
 INT_PTR CALLBACK panelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return containExceptions([&]() -> INT_PTR {
     HostRef<Scene> scene = currentScene();
-    const int kind = panelJointKind(scene.get());
+    const JointKind kind = panelJointKind(scene.get());
     switch (message) {
       case WM_MOVE:
         onMove(lParam);

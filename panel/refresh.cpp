@@ -1,6 +1,5 @@
 #include "panel/refresh.h"
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
 #include "host/host_ref.h"
@@ -8,11 +7,13 @@
 #include "host/scene.h"
 #include "host/shape.h"
 #include "math/euler.h"
+#include "panel/control_ids.h"
 #include "panel/joint_kind.h"
+#include "panel/panel_state.h"
+#include "panel/slider_fields.h"
 #include "panel/slider_scale.h"
 #include "panel/sliders.h"
 #include "panel/value_text.h"
-#include "window_system/trackbar.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
@@ -24,19 +25,18 @@ constexpr int kAngleControls[6] = {control::kYawBox,      control::kPitchBox,
                                    control::kPitchSlider, control::kRollSlider};
 constexpr int kButtons[2] = {control::kResetButton, control::kUndoButton};
 constexpr int kJointControls[2] = {control::kJointBox, control::kJointSlider};
-constexpr float kRotatorFactor = 180.0F;
 
 template <std::size_t count>
 void enable(const int (&items)[count], bool on) {
   WindowSystem& windows = windowSystem();
-  HWND panel = editState().panelWindow;
+  HWND panel = panelState().panelWindow;
   for (int item : items) windows.enableWindow(windows.dialogItem(panel, item), on);
 }
 
-void markLimits(int slider, float lower, float upper) {
-  windowSystem().sendItemMessage(
-      editState().panelWindow, slider, TBM_SETSEL, kRedraw,
-      packTrackbarRange(truncateToInt(lower), truncateToInt(upper)));
+void disableEverything() {
+  enable(kAngleControls, false);
+  enable(kButtons, false);
+  enable(kJointControls, false);
 }
 
 void refreshBallJoint(Scene& scene) {
@@ -46,9 +46,7 @@ void refreshBallJoint(Scene& scene) {
                                                                : nullptr);
   if (!frame) {
     // The handle names nothing any more: nothing to show.
-    enable(kAngleControls, false);
-    enable(kButtons, false);
-    enable(kJointControls, false);
+    disableEverything();
     return;
   }
   frame->jointRotation(&state.rotation, 0);
@@ -64,23 +62,19 @@ void refreshBallJoint(Scene& scene) {
     state.appliedRoll = state.roll;
   }
   readStoredLimits(scene);
-  const AngleLimits& limits = angleLimits();
-  markLimits(control::kPitchSlider, limits.pitchMin, limits.pitchMax);
-  markLimits(control::kYawSlider, limits.yawMin, limits.yawMax);
-  markLimits(control::kRollSlider, limits.rollMin, limits.rollMax);
-  for (int slider : {control::kPitchSlider, control::kYawSlider, control::kRollSlider})
-    showSliderValue(slider, true, true, kAngleKind);
+  markAngleLimits();
+  for (Channel channel : kAngleChannels) showSliderValue(channel, JointKind::angle);
   enable(kAngleControls, true);
   enable(kButtons, true);
   enable(kJointControls, false);
 }
 
-void writeLabel(int label, float limit, int kind) {
-  const float shown = kind == kRotatorKind ? limit * kRotatorFactor : limit;
-  windowSystem().setItemText(editState().panelWindow, label, labelText(shown).text);
+void writeLabel(int label, float limit, JointKind kind) {
+  windowSystem().setItemText(panelState().panelWindow, label,
+                             labelText(boxNumber(limit, kind)).text);
 }
 
-void refreshValuedJoint(Scene& scene, int kind) {
+void refreshValuedJoint(Scene& scene, JointKind kind) {
   enable(kAngleControls, false);
   HostRef<JointControl> control;
   if (isValuedJointKind(kind)) {
@@ -93,12 +87,11 @@ void refreshValuedJoint(Scene& scene, int kind) {
     enable(kJointControls, false);
     return;
   }
-  EditState& state = editState();
   AngleLimits& limits = angleLimits();
-  state.jointValue = control->value(0);
+  editState().jointValue = control->value(0);
   limits.jointMin = control->min(0);
   limits.jointMax = control->max(0);
-  showSliderValue(control::kJointSlider, true, true, kind);
+  showSliderValue(Channel::joint, kind);
   writeLabel(control::kJointMinLabel, limits.jointMin, kind);
   writeLabel(control::kJointMaxLabel, limits.jointMax, kind);
   enable(kButtons, true);
@@ -109,11 +102,9 @@ void refreshValuedJoint(Scene& scene, int kind) {
 
 void refreshPanel(Scene* scene) {
   if (scene == nullptr) return;
-  const int kind = refreshJointKind(*scene);
+  const JointKind kind = refreshJointKind(*scene);
   if (scene->activeShapeCount(0) != 1) {
-    enable(kAngleControls, false);
-    enable(kButtons, false);
-    enable(kJointControls, false);
+    disableEverything();
     return;
   }
   if (editState().ballJointHandle != 0) {

@@ -1,38 +1,41 @@
 #include "panel/slider_fields.h"
 
-#include "editing/control_ids.h"
+#include "panel/control_ids.h"
 
 namespace jolvent {
 
 namespace {
 constexpr SliderFields kFields[] = {
-    {control::kPitchSlider, control::kPitchBox, &EditState::pitch, &AngleLimits::pitchMin,
-     &AngleLimits::pitchMax},
-    {control::kYawSlider, control::kYawBox, &EditState::yaw, &AngleLimits::yawMin,
-     &AngleLimits::yawMax},
-    {control::kRollSlider, control::kRollBox, &EditState::roll, &AngleLimits::rollMin,
-     &AngleLimits::rollMax},
-    {control::kJointSlider, control::kJointBox, &EditState::jointValue,
+    {Channel::pitch, control::kPitchSlider, control::kPitchBox, &EditState::pitch,
+     &AngleLimits::pitchMin, &AngleLimits::pitchMax},
+    {Channel::yaw, control::kYawSlider, control::kYawBox, &EditState::yaw,
+     &AngleLimits::yawMin, &AngleLimits::yawMax},
+    {Channel::roll, control::kRollSlider, control::kRollBox, &EditState::roll,
+     &AngleLimits::rollMin, &AngleLimits::rollMax},
+    {Channel::joint, control::kJointSlider, control::kJointBox, &EditState::jointValue,
      &AngleLimits::jointMin, &AngleLimits::jointMax},
 };
+
+template <class Matches>
+const SliderFields* find(Matches matches) {
+  for (const SliderFields& fields : kFields) {
+    if (matches(fields)) return &fields;
+  }
+  return nullptr;
+}
 }  // namespace
 
-bool SliderFields::isJoint() const {
-  return slider == control::kJointSlider;
+const SliderFields* fieldsOf(Channel channel) {
+  return find(
+      [channel](const SliderFields& fields) { return fields.channel == channel; });
 }
 
 const SliderFields* fieldsOfSlider(int slider) {
-  for (const SliderFields& fields : kFields) {
-    if (fields.slider == slider) return &fields;
-  }
-  return nullptr;
+  return find([slider](const SliderFields& fields) { return fields.slider == slider; });
 }
 
 const SliderFields* fieldsOfBox(int box) {
-  for (const SliderFields& fields : kFields) {
-    if (fields.box == box) return &fields;
-  }
-  return nullptr;
+  return find([box](const SliderFields& fields) { return fields.box == box; });
 }
 
 }  // namespace jolvent

@@ -3,25 +3,16 @@
 #include <cmath>
 #include <limits>
 
-#include "panel/joint_kind.h"
+#include "editing/edit_state.h"
 
 namespace jolvent {
 
-namespace {
-constexpr float kRotatorFactor = 180.0F;
-constexpr float kHundredths = 100.0F;
-
-bool inHundredths(int kind) {
-  return kind != kAngleKind && kind != kWholeUnitKind;
-}
-}  // namespace
-
-float boxNumber(float value, int kind) {
-  return kind == kRotatorKind ? value * kRotatorFactor : value;
+float boxNumber(float value, JointKind kind) {
+  return value * scaleOf(kind).boxFactor;
 }
 
-float valueOfBoxNumber(float number, int kind) {
-  return kind == kRotatorKind ? number / kRotatorFactor : number;
+float valueOfBoxNumber(float number, JointKind kind) {
+  return number / scaleOf(kind).boxFactor;
 }
 
 int truncateToInt(float value) {
@@ -33,13 +24,18 @@ int truncateToInt(float value) {
   return static_cast<int>(value);
 }
 
-int sliderUnits(float value, int kind) {
-  return truncateToInt(inHundredths(kind) ? value * kHundredths : value);
+int sliderUnits(float value, JointKind kind) {
+  return truncateToInt(value * scaleOf(kind).sliderFactor);
 }
 
-float valueOfSliderUnits(int position, int kind) {
-  const auto units = static_cast<float>(position);
-  return inHundredths(kind) ? units / kHundredths : units;
+float valueOfSliderUnits(int position, JointKind kind) {
+  return static_cast<float>(position) / scaleOf(kind).sliderFactor;
+}
+
+SliderRange sliderRange(float lower, float upper, JointKind kind) {
+  if (scaleOf(kind).wholeTurn)
+    return {truncateToInt(kAngleRangeMin), truncateToInt(kAngleRangeMax)};
+  return {sliderUnits(lower, kind), sliderUnits(upper, kind)};
 }
 
 }  // namespace jolvent

@@ -1,30 +1,31 @@
-// How a value is shown in a slider and its box, by joint kind:
-//
-//   kind  box text       slider range     slider position
-//   2     value x 180    limits x 100     value x 100
-//   10    value          -360..360        value
-//   13    value          limits           value
-//   other value          limits x 100     value x 100
-//
+// A value in a slider and its box, by joint kind (the scales: joint_kind.h).
 // Slider numbers are truncated towards zero.
 #pragma once
+
+#include "panel/joint_kind.h"
 
 namespace jolvent {
 
 // The number a box shows for value.
-float boxNumber(float value, int kind);
+float boxNumber(float value, JointKind kind);
 // The value a box's number stands for (the inverse of boxNumber).
-float valueOfBoxNumber(float number, int kind);
+float valueOfBoxNumber(float number, JointKind kind);
 
 // value in slider units, truncated towards zero; held within the int range
 // (a NaN gives 0) so that no float converts out of range.
-int sliderUnits(float value, int kind);
+int sliderUnits(float value, JointKind kind);
 // The value a slider position stands for.
-float valueOfSliderUnits(int position, int kind);
+float valueOfSliderUnits(int position, JointKind kind);
 
-// The angle sliders' fixed range, in degrees.
-inline constexpr int kAngleSliderMin = -360;
-inline constexpr int kAngleSliderMax = 360;
+// A slider's range in slider units.
+struct SliderRange {
+  int minimum;
+  int maximum;
+};
+
+// The range a slider of kind shows for the limits lower..upper: a whole turn
+// either way for the angles, the limits in slider units for the others.
+SliderRange sliderRange(float lower, float upper, JointKind kind);
 
 // Truncation towards zero, held within the int range; a NaN gives 0.
 int truncateToInt(float value);

@@ -1,133 +1,119 @@
 #include "panel/sliders.h"
 
-#include <cstdint>
-
 #include "editing/apply_changes.h"
-#include "editing/control_ids.h"
-#include "editing/edit_state.h"
-#include "panel/joint_kind.h"
+#include "panel/control_ids.h"
 #include "panel/joint_value_dialog.h"
+#include "panel/panel_state.h"
 #include "panel/slider_fields.h"
 #include "panel/slider_scale.h"
 #include "panel/value_text.h"
-#include "window_system/trackbar.h"
+#include "platform/scope_exit.h"
+#include "window_system/controls.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
 
 namespace {
 
-// Texts are read back with room for 11 characters.
-constexpr int kReadTextSize = kEditTextSize;
-
-// The kind a slider is shown with: the angles always as angles.
-int kindOf(const SliderFields& fields, int jointKind) {
-  return fields.isJoint() ? jointKind : kAngleKind;
-}
-
 // Raised while a commit rewrites the box with the limit it held the number
 // at. The box then notifies EN_CHANGE with the focus on it, which would commit
 // the same number again inside this commit: the commit applies it itself.
 bool gRewritingHeldNumber = false;
 
-class RewritingHeldNumber {
-public:
-  RewritingHeldNumber() { gRewritingHeldNumber = true; }
-  ~RewritingHeldNumber() { gRewritingHeldNumber = false; }
-  RewritingHeldNumber(const RewritingHeldNumber&) = delete;
-  RewritingHeldNumber& operator=(const RewritingHeldNumber&) = delete;
-};
-
-// tracking for the life of a typed commit, cleared on every path.
-class TrackingScope {
-public:
-  TrackingScope() { editState().tracking = 1; }
-  ~TrackingScope() { editState().tracking = 0; }
-  TrackingScope(const TrackingScope&) = delete;
-  TrackingScope& operator=(const TrackingScope&) = delete;
-};
-
-void setBoxNumber(int box, float number) {
-  windowSystem().setItemText(editState().panelWindow, box, boxText(number).text);
+HWND panel() {
+  return panelState().panelWindow;
 }
 
-void setSliderPosition(int slider, int position) {
-  windowSystem().sendItemMessage(editState().panelWindow, slider, TBM_SETPOS, kRedraw,
-                                 position);
+void setBoxNumber(int box, float number) {
+  windowSystem().setItemText(panel(), box, boxText(number).text);
 }
 
 bool boxHasFocus(int box) {
   WindowSystem& windows = windowSystem();
-  HWND control = windows.dialogItem(editState().panelWindow, box);
+  HWND control = windows.dialogItem(panel(), box);
   return control != nullptr && windows.focusedWindow() == control;
 }
 
 void copyBoxText(int box, char* text) {
-  windowSystem().itemText(editState().panelWindow, box, text, kReadTextSize);
+  windowSystem().itemText(panel(), box, text, kBoxTextSize);
+}
+
+void showOnSlider(const SliderFields& fields, JointKind kind) {
+  const AngleLimits& limits = angleLimits();
+  const SliderRange range = sliderRange(limits.jointMin, limits.jointMax, kind);
+  setSliderRange(panel(), fields.slider, range.minimum, range.maximum);
+  setSliderPosition(panel(), fields.slider,
+                    sliderUnits(fields.valueIn(editState()), kind));
+}
+
+void showInBox(const SliderFields& fields, JointKind kind) {
+  setBoxNumber(fields.box, boxNumber(fields.valueIn(editState()), kind));
 }
 
 // A drag or page step: the slider's position, held within its limits.
-void followSlider(const SliderFields& fields, Scene* scene, int kind) {
-  EditState& state = editState();
+void followSlider(const SliderFields& fields, Scene* scene, JointKind kind) {
+  panelState().tracking = true;
   const AngleLimits& limits = angleLimits();
-  state.tracking = 1;
-  const auto position = static_cast<std::int16_t>(
-      windowSystem().sendItemMessage(state.panelWindow, fields.slider, TBM_GETPOS, 0, 0));
-  float value = valueOfSliderUnits(position, kind);
+  float value = valueOfSliderUnits(sliderPosition(panel(), fields.slider), kind);
   const float lower = fields.lowerIn(limits);
   const float upper = fields.upperIn(limits);
   if (value < lower) {
     value = lower;
-    setSliderPosition(fields.slider, sliderUnits(lower, kind));
+    setSliderPosition(panel(), fields.slider, sliderUnits(lower, kind));
   }
   if (value > upper) {
     value = upper;
-    setSliderPosition(fields.slider, sliderUnits(upper, kind));
+    setSliderPosition(panel(), fields.slider, sliderUnits(upper, kind));
   }
-  fields.valueIn(state) = value;
-  showSliderValue(fields.slider, false, true, kind);
+  fields.valueIn(editState()) = value;
+  showInBox(fields, kind);
   if (scene != nullptr) applySliderChange(*scene);
 }
 
 // The end of a drag, a page step or a key step.
 void endSliderMove(Scene* scene) {
-  EditState& state = editState();
+  PanelState& state = panelState();
   // tracking ends with the move, whatever the host's calls do.
-  struct EndTracking {
-    ~EndTracking() { editState().tracking = 0; }
-  } endTracking;
+  const ScopeExit endTracking([&state] { state.tracking = false; });
   if (scene != nullptr) recordMotionKey(*scene);
   windowSystem().setFocus(state.hostMainWindow);
 }
 
 }  // namespace
 
-void showSliderValue(int slider, bool setSlider, bool setText, int kind) {
-  const SliderFields* fields = fieldsOfSlider(slider);
+void showSliderValue(Channel channel, JointKind kind) {
+  const SliderFields* fields = fieldsOf(channel);
   if (fields == nullptr) return;
-  EditState& state = editState();
-  const float value = fields->valueIn(state);
-  if (setText) setBoxNumber(fields->box, boxNumber(value, kind));
-  if (setSlider) {
-    const AngleLimits& limits = angleLimits();
-    const LPARAM range = kind == kAngleKind
-                             ? packTrackbarRange(kAngleSliderMin, kAngleSliderMax)
-                             : packTrackbarRange(sliderUnits(limits.jointMin, kind),
-                                                 sliderUnits(limits.jointMax, kind));
-    WindowSystem& windows = windowSystem();
-    windows.sendItemMessage(state.panelWindow, slider, TBM_SETRANGE, kRedraw, range);
-    setSliderPosition(slider, sliderUnits(value, kind));
+  showInBox(*fields, kind);
+  showOnSlider(*fields, kind);
+}
+
+void showOnSlider(Channel channel, JointKind kind) {
+  if (const SliderFields* fields = fieldsOf(channel)) showOnSlider(*fields, kind);
+}
+
+void showInBox(Channel channel, JointKind kind) {
+  if (const SliderFields* fields = fieldsOf(channel)) showInBox(*fields, kind);
+}
+
+void markAngleLimits() {
+  // Before the panel exists there is nothing to mark.
+  if (panel() == nullptr) return;
+  const AngleLimits& limits = angleLimits();
+  for (Channel channel : kAngleChannels) {
+    const SliderFields& fields = *fieldsOf(channel);
+    setSliderSelection(panel(), fields.slider, truncateToInt(fields.lowerIn(limits)),
+                       truncateToInt(fields.upperIn(limits)));
   }
 }
 
-void commitTypedValue(int box, Scene* scene, int kind) {
+void commitTypedValue(int box, Scene* scene, JointKind kind) {
   const SliderFields* fields = fieldsOfBox(box);
   if (fields == nullptr) return;
-  EditState& state = editState();
-  char text[kReadTextSize];
+  char text[kBoxTextSize];
   copyBoxText(box, text);
   if (!isNumberText(text)) {
-    windowSystem().setItemText(state.panelWindow, box, state.lastEditText);
+    windowSystem().setItemText(panel(), box, panelState().lastEditText);
     return;
   }
   float value = valueOfBoxNumber(numberOfText(text), kind);
@@ -136,27 +122,28 @@ void commitTypedValue(int box, Scene* scene, int kind) {
   const float upper = fields->upperIn(limits);
   if (lower > value) {
     value = lower;
-    const RewritingHeldNumber rewriting;
+    const auto rewriting = raiseForScope(gRewritingHeldNumber);
     setBoxNumber(box, boxNumber(lower, kind));
   }
   if (value > upper) {
     value = upper;
-    const RewritingHeldNumber rewriting;
+    const auto rewriting = raiseForScope(gRewritingHeldNumber);
     setBoxNumber(box, boxNumber(upper, kind));
   }
+  EditState& state = editState();
   fields->valueIn(state) = value;
-  state.activeControl = fields->slider;
-  showSliderValue(fields->slider, true, false, kind);
+  state.activeControl = fields->channel;
+  showOnSlider(*fields, kind);
   if (scene != nullptr) {
     applySliderChange(*scene);
     recordMotionKey(*scene);
   }
 }
 
-bool onBoxNotification(int box, int code, Scene* scene, int kind) {
+bool onBoxNotification(int box, int code, Scene* scene, JointKind kind) {
   const SliderFields* fields = fieldsOfBox(box);
   if (fields == nullptr) return false;
-  EditState& state = editState();
+  PanelState& state = panelState();
   switch (code) {
     case EN_SETFOCUS:
       copyBoxText(box, state.lastEditText);
@@ -165,8 +152,8 @@ bool onBoxNotification(int box, int code, Scene* scene, int kind) {
       if (!boxHasFocus(box)) {
         copyBoxText(box, state.lastEditText);
       } else if (!gRewritingHeldNumber) {
-        const TrackingScope tracking;
-        commitTypedValue(box, scene, kindOf(*fields, kind));
+        const auto tracking = raiseForScope(state.tracking);
+        commitTypedValue(box, scene, fields->shownKind(kind));
       }
       return true;
     default:
@@ -174,11 +161,11 @@ bool onBoxNotification(int box, int code, Scene* scene, int kind) {
   }
 }
 
-bool onSliderMessage(int code, HWND slider, Scene* scene, int kind) {
+bool onSliderMessage(int code, HWND slider, Scene* scene, JointKind kind) {
   // The Joint Value Setting dialog has the slider's numbers meanwhile.
   if (jointValueDialogRunning()) return false;
-  EditState& state = editState();
-  state.activeControl = windowSystem().controlId(slider);
+  const SliderFields* fields = fieldsOfSlider(windowSystem().controlId(slider));
+  editState().activeControl = fields != nullptr ? fields->channel : Channel::none;
   if (code == TB_THUMBTRACK && windowSystem().keyState(VK_CONTROL) < 0) {
     openJointValueDialog(scene, kind);
     return true;
@@ -186,12 +173,10 @@ bool onSliderMessage(int code, HWND slider, Scene* scene, int kind) {
   switch (code) {
     case TB_PAGEUP:
     case TB_PAGEDOWN:
-    case TB_THUMBTRACK: {
-      const SliderFields* fields = fieldsOfSlider(state.activeControl);
+    case TB_THUMBTRACK:
       if (fields == nullptr) return false;
-      followSlider(*fields, scene, kindOf(*fields, kind));
+      followSlider(*fields, scene, fields->shownKind(kind));
       return true;
-    }
     case TB_ENDTRACK:
       endSliderMove(scene);
       return true;
@@ -210,7 +195,7 @@ void snapshotBoxValues(Scene& scene) {
                {control::kRollBox, &EditState::undoRoll},
                {control::kJointBox, &EditState::undoJointValue}};
   for (const auto& entry : boxes) {
-    char text[kReadTextSize];
+    char text[kBoxTextSize];
     copyBoxText(entry.box, text);
     state.*entry.target = numberOfText(text);
   }

@@ -2,8 +2,8 @@
 
 #include "editing/settings_stream.h"
 #include "notices/notices.h"
-#include "plugin/identifiers.h"
-#include "plugin/uuid_text.h"
+#include "panel/sliders.h"
+#include "plugin/component_uuids.h"
 
 namespace jolvent {
 
@@ -41,7 +41,7 @@ void main_component::sceneNotice(bool*, Scene* scene) {
 }
 
 UuidRecord main_component::uuidRecord() {
-  return parseUuidText(MainComponentUuid);
+  return kMainComponentRecord;
 }
 
 // attribute_component
@@ -52,11 +52,14 @@ void attribute_component::forwardedOperation(void* value1, void* value2,
 }
 
 UuidRecord attribute_component::uuidRecord() {
-  return parseUuidText(AttributeComponentUuid);
+  return kAttributeComponentRecord;
 }
 
+// The panel's angle sliders show the ranges the deletion put back, whatever
+// joint they edit; the answer is always false.
 bool attribute_component::clearJointSettings(shape_class* shape) {
-  return shape != nullptr && jolvent::clearJointSettings(*shape);
+  if (shape != nullptr && deleteJointSettings(*shape)) markAngleLimits();
+  return false;
 }
 
 }  // namespace jolvent

@@ -4,10 +4,11 @@
 
 #include "editing/edit_state.h"
 #include "host/host_app.h"
+#include "host/module_boundary.h"
+#include "plugin/component_uuids.h"
 #include "plugin/components.h"
-#include "plugin/identifiers.h"
+#include "plugin/module_info.h"
 #include "plugin/texts.h"
-#include "plugin/uuid_text.h"
 
 namespace jolvent {
 
@@ -46,8 +47,8 @@ const char* componentName(const GUID* id, int index, HostApp* app) {
 }
 
 UuidRecord componentUuid(const GUID* id, int index) {
-  if (isMain(id, index)) return parseUuidText(MainComponentUuid);
-  if (isAttribute(id)) return parseUuidText(AttributeComponentUuid);
+  if (isMain(id, index)) return kMainComponentRecord;
+  if (isAttribute(id)) return kAttributeComponentRecord;
   return {};
 }
 

@@ -2,13 +2,9 @@
 #pragma once
 
 #include "host/fwd.h"
-#include "host/uuid_record.h"
-#include "platform/win32_types.h"
-#include "plugin/module_info.h"
+#include "host/module_boundary.h"
 
 namespace jolvent {
-
-class unknown_interface;
 
 // A null identifier is served by nothing; null outputs are left alone.
 

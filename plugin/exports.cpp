@@ -1,6 +1,8 @@
 // The module's boundary: the entry point and the seven functions the host
 // looks up by name. Each only forwards.
-#include "host/fwd.h"
+#include <type_traits>
+
+#include "host/module_boundary.h"
 #include "host/plugin_interface.h"
 #include "plugin/discovery.h"
 #include "plugin/module_lifetime.h"
@@ -43,6 +45,16 @@ JOLVENT_EXPORT void get_info(ModuleInfo* info) {
 JOLVENT_EXPORT int get_text_encoding() {
   return jolvent::textEncoding();
 }
+
+// Each export has the signature hosts call it with.
+namespace exports = jolvent::exports;
+static_assert(std::is_same_v<decltype(has_interface), exports::has_interface>);
+static_assert(std::is_same_v<decltype(get_name), exports::get_name>);
+static_assert(std::is_same_v<decltype(get_uuid), exports::get_uuid>);
+static_assert(std::is_same_v<decltype(create_interface), exports::create_interface>);
+static_assert(std::is_same_v<decltype(is_resident), exports::is_resident>);
+static_assert(std::is_same_v<decltype(get_info), exports::get_info>);
+static_assert(std::is_same_v<decltype(get_text_encoding), exports::get_text_encoding>);
 
 #ifdef _WIN32
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

@@ -1,16 +1,16 @@
 #include "plugin/module_lifetime.h"
 
-#include "editing/edit_state.h"
+#include "panel/panel_state.h"
 #include "window_system/window_system.h"
 
 namespace jolvent {
 
 void onProcessAttach(HINSTANCE instance) {
-  editState().moduleInstance = instance;
+  panelState().moduleInstance = instance;
 }
 
 void onProcessDetach() {
-  EditState& state = editState();
+  PanelState& state = panelState();
   if (state.panelWindow == nullptr) return;
   WindowSystem& windows = windowSystem();
   if (state.rollUpTimer != 0) {

@@ -6,24 +6,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "host/fwd.h"
+#include "host/module_boundary.h"
 #include "host/plugin_interface.h"
-#include "host/uuid_record.h"
-#include "platform/win32_types.h"
-#include "plugin/module_info.h"
 
 namespace jolvent::standin {
-
-// The seven exported functions, as the host calls them.
-struct PluginExports {
-  int (*has_interface)(const GUID* id) = nullptr;
-  const char* (*get_name)(const GUID* id, int index, HostApp* app) = nullptr;
-  UuidRecord (*get_uuid)(const GUID* id, int index) = nullptr;
-  void (*create_interface)(const GUID* id, int index, unknown_interface** out) = nullptr;
-  bool (*is_resident)(const GUID* id, int index) = nullptr;
-  void (*get_info)(ModuleInfo* info) = nullptr;
-  int (*get_text_encoding)() = nullptr;
-};
 
 class PluginLoadError : public std::runtime_error {
 public:

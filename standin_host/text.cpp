@@ -27,13 +27,7 @@ std::string formatQuaternion(const Quaternion& q) {
 }
 
 std::string formatUuid(const UuidRecord& uuid) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%08lx-%08lx-%08lx-%08lx",
-                static_cast<unsigned long>(uuid.words[0]),
-                static_cast<unsigned long>(uuid.words[1]),
-                static_cast<unsigned long>(uuid.words[2]),
-                static_cast<unsigned long>(uuid.words[3]));
-  return buffer;
+  return std::string(uuidText(uuid).view());
 }
 
 }  // namespace jolvent::standin

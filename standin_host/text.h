@@ -20,7 +20,7 @@ std::string concat(std::initializer_list<std::string_view> pieces);
 std::string formatVec3(const Vec3& v);
 // "w x y z".
 std::string formatQuaternion(const Quaternion& q);
-// The four words in hexadecimal: "7ee80734-beb64c23-a233273e-be61b210".
+// The record's text form, as a string: "7EE80734-BEB6-4C23-A233-273EBE61B210".
 std::string formatUuid(const UuidRecord& uuid);
 
 }  // namespace jolvent::standin

@@ -8,9 +8,8 @@
 #include <string>
 
 #include "host/host_ref.h"
+#include "host/module_boundary.h"
 #include "host/plugin_interface.h"
-#include "plugin/identifiers.h"
-#include "plugin/module_info.h"
 #include "standin_host/plugin_module.h"
 #include "standin_host/standin_host.h"
 #include "workbench/text_encoding.h"
@@ -22,7 +21,6 @@ using jolvent::UuidRecord;
 using jolvent::standin::PluginModule;
 using jolvent::standin::StandInHost;
 using jolvent::workbench::quotedName;
-using jolvent::workbench::recordWordsText;
 
 void describeInterface(const PluginModule& module, StandInHost& host, const char* title,
                        const GUID& id) {
@@ -39,7 +37,7 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
     std::printf("  [%d] name %s, Japanese UI %s\n", index, english.c_str(),
                 japanese.c_str());
     std::printf("      uuid %s, resident %s\n",
-                recordWordsText(exports.get_uuid(&id, index)).c_str(),
+                jolvent::uuidText(exports.get_uuid(&id, index)).text,
                 exports.is_resident(&id, index) ? "yes" : "no");
     // The host's reference, given back on every path.
     auto component =
@@ -50,7 +48,7 @@ void describeInterface(const PluginModule& module, StandInHost& host, const char
       UuidRecord uuid;
       std::printf("      created: interface number %d, component uuid %s\n",
                   plugin->interfaceNumber(),
-                  recordWordsText(*plugin->componentUuid(&uuid)).c_str());
+                  jolvent::uuidText(*plugin->componentUuid(&uuid)).text);
     }
   }
 }

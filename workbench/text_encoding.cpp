@@ -51,11 +51,4 @@ std::string quotedName(const char* cp932) {
   return cp932 != nullptr ? "\"" + utf8FromCp932(cp932) + "\"" : "(none)";
 }
 
-std::string recordWordsText(const UuidRecord& record) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%08X-%08X-%08X-%08X", record.words[0],
-                record.words[1], record.words[2], record.words[3]);
-  return text;
-}
-
 }  // namespace jolvent::workbench

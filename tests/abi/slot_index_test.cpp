@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "host/module_boundary.h"
 #include "host/plugin_interface.h"
 #include "host/uuid_record.h"
-#include "plugin/identifiers.h"
 #include "standin_host/plugin_module.h"
 #include "standin_host/standin_host.h"
 #include "tests/common/module_path.h"

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "math/euler.h"
 #include "standin_host/text.h"
@@ -34,17 +33,19 @@ protected:
     return joint;
   }
 
-  void moveSlider(int slider, float degrees) {
+  void moveSlider(Channel slider, float degrees) {
     editState().activeControl = slider;
     switch (slider) {
-      case control::kPitchSlider:
+      case Channel::pitch:
         editState().pitch = degrees;
         break;
-      case control::kYawSlider:
+      case Channel::yaw:
         editState().yaw = degrees;
         break;
-      case control::kRollSlider:
+      case Channel::roll:
         editState().roll = degrees;
+        break;
+      default:
         break;
     }
     applySliderChange(scene());
@@ -53,7 +54,7 @@ protected:
 
 TEST_F(ApplySliderChange, ComposesEachStepOfASliderOntoTheJoint) {
   standin::Shape& joint = jointAtRest();
-  for (float yaw : {10.0F, 20.0F, 30.0F}) moveSlider(control::kYawSlider, yaw);
+  for (float yaw : {10.0F, 20.0F, 30.0F}) moveSlider(Channel::yaw, yaw);
 
   Quaternion expected = kIdentity;
   for (int step = 0; step < 3; ++step) expected = applyAxisDelta(expected, &axisY, 10, 0);
@@ -71,8 +72,8 @@ TEST_F(ApplySliderChange, ComposesEachStepOfASliderOntoTheJoint) {
 
 TEST_F(ApplySliderChange, PitchAfterYawTurnsTheAlreadyTurnedJoint) {
   standin::Shape& joint = jointAtRest();
-  moveSlider(control::kYawSlider, 20);
-  moveSlider(control::kPitchSlider, 30);
+  moveSlider(Channel::yaw, 20);
+  moveSlider(Channel::pitch, 30);
 
   const Quaternion expected =
       applyAxisDelta(applyAxisDelta(kIdentity, &axisY, 20, 0), &axisX, 30, 0);
@@ -85,8 +86,8 @@ TEST_F(ApplySliderChange, PitchAfterYawTurnsTheAlreadyTurnedJoint) {
 
 TEST_F(ApplySliderChange, WithoutAChangeTheRotationIsOnlyRenormalisedButStillWritten) {
   const struct {
-    int control;
-  } cases[] = {{control::kRollSlider}, {control::kJointSlider}, {0}};
+    Channel control;
+  } cases[] = {{Channel::roll}, {Channel::joint}, {Channel::none}};
   for (const auto& entry : cases) {
     standin::Shape& joint = editedJoint();
     editState().rotation = {2, 0, 0, 0};
@@ -106,7 +107,7 @@ TEST_F(ApplySliderChange, AValuedJointTakesTheJointValueAndStoresNothing) {
   standin::Shape& elbow = model().addValuedJoint("elbow", 3, 0.25F, -1, 1);
   model().select({&elbow});
   editState().jointValue = 0.75F;
-  editState().activeControl = control::kJointSlider;
+  editState().activeControl = Channel::joint;
 
   applySliderChange(scene());
 
@@ -118,7 +119,7 @@ TEST_F(ApplySliderChange, AStaleJointOrNoActiveShapeChangesNothing) {
   standin::Shape& joint = jointAtRest();
   model().removeShape(joint);
   editState().rotation = {2, 0, 0, 0};
-  moveSlider(control::kYawSlider, 10);
+  moveSlider(Channel::yaw, 10);
   EXPECT_EQ(editState().rotation.w, 2.0F);
   EXPECT_EQ(editState().appliedYaw, 0.0F);
   EXPECT_TRUE(joint.allStreams().empty());
@@ -131,7 +132,7 @@ TEST_F(ApplySliderChange, AStaleJointOrNoActiveShapeChangesNothing) {
 // The rotation goes to the joint before the angles go to its stream, and the
 // joint control is held until both are done.
 TEST_F(ApplySliderChange, MakesItsHostCallsInOrder) {
-  const std::string key = " " + standin::formatUuid(jointSettingsKey());
+  const std::string key = " " + standin::formatUuid(kJointSettingsKey);
   const struct {
     const char* title;
     bool withStream;
@@ -141,10 +142,10 @@ TEST_F(ApplySliderChange, MakesItsHostCallsInOrder) {
     SCOPED_TRACE(c.title);
     standin::Shape& joint = jointAtRest();
     if (c.withStream) {
-      joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 0, 0, 0});
+      joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 0, 0, 0});
     }
     editState().yaw = 10;
-    editState().activeControl = control::kYawSlider;
+    editState().activeControl = Channel::yaw;
     host.journal().clear();
 
     applySliderChange(scene());
@@ -180,7 +181,7 @@ TEST_F(ApplySliderChange, MakesItsHostCallsInOrder) {
   model().select({&elbow});
   editState().ballJointHandle = 0;
   editState().jointValue = 0.75F;
-  editState().activeControl = control::kJointSlider;
+  editState().activeControl = Channel::joint;
   host.journal().clear();
   applySliderChange(scene());
   EXPECT_EQ(host.journal().entries(),
@@ -194,7 +195,7 @@ TEST_F(ApplySliderChange, ReleasesTheJointControlWhenAHostCallThrows) {
        {"JointControl::setRotation", "shape_class::getStream", "Stream::writeFloat"}) {
     jointAtRest();
     editState().yaw = 10;
-    editState().activeControl = control::kYawSlider;
+    editState().activeControl = Channel::yaw;
     host.failNext(operation);
     EXPECT_THROW(applySliderChange(scene()), const char*) << operation;
     EXPECT_EQ(host.outstandingReferences(), 0) << host.outstandingListing();

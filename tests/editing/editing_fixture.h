@@ -42,7 +42,7 @@ protected:
 
   // The joint's settings stream as floats; empty when it has none.
   static std::vector<float> storedFloats(const standin::Shape& joint) {
-    const standin::StreamObject* stream = joint.stream(jointSettingsKey());
+    const standin::StreamObject* stream = joint.stream(kJointSettingsKey);
     return stream != nullptr ? stream->floats() : std::vector<float>{};
   }
 

@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "math/euler.h"
 #include "tests/editing/editing_fixture.h"
-#include "window_system/dialog_template.h"
-#include "window_system/trackbar.h"
 
 namespace jolvent {
 namespace {
@@ -44,7 +40,7 @@ Floats limitsNow() {
 using SettingsStream = EditingTest;
 
 TEST_F(SettingsStream, TheKeyIsTheMainComponentsRecord) {
-  EXPECT_EQ(jointSettingsKey(),
+  EXPECT_EQ(kJointSettingsKey,
             (UuidRecord{{0x7EE80734U, 0xBEB64C23U, 0xA233273EU, 0xBE61B210U}}));
 }
 
@@ -57,7 +53,7 @@ TEST_F(SettingsStream, FirstStoreOfAnglesCreatesTheWholeRecordWithTheCurrentLimi
 
   // Limits pitch, yaw, roll; then the angles yaw, pitch, roll.
   EXPECT_EQ(storedFloats(joint), (Floats{-90, 90, -45, 45, -30, 30, 20, 10, 30}));
-  const standin::StreamObject* stream = joint.stream(jointSettingsKey());
+  const standin::StreamObject* stream = joint.stream(kJointSettingsKey);
   ASSERT_NE(stream, nullptr);
   EXPECT_EQ(stream->bytes().size(), 36U);
   ASSERT_TRUE(stream->creationIds().has_value());
@@ -68,7 +64,7 @@ TEST_F(SettingsStream, FirstStoreOfAnglesCreatesTheWholeRecordWithTheCurrentLimi
 
 TEST_F(SettingsStream, AnExistingStreamKeepsItsLimitsWhenAnglesAreStored) {
   standin::Shape& joint = editedJoint();
-  joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   setAngleLimits(-90, 90, -45, 45, -30, 30);
   setAngles(10, 20, 30);
 
@@ -84,14 +80,14 @@ TEST_F(SettingsStream, StoringLimitsAloneMakesA24ByteStreamAndLeavesStoredAngles
   EXPECT_EQ(storedFloats(fresh), (Floats{-90, 90, -45, 45, -30, 30}));
 
   standin::Shape& stored = editedJoint("stored");
-  stored.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  stored.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   storeLimits(scene());
   EXPECT_EQ(storedFloats(stored), (Floats{-90, 90, -45, 45, -30, 30, 7, 8, 9}));
 }
 
 TEST_F(SettingsStream, LimitsAreReadFromTheStreamOrResetWithoutOne) {
   standin::Shape& joint = editedJoint();
-  joint.putStream(jointSettingsKey()).setFloats({-10, 11, -12, 13, -14, 15});
+  joint.putStream(kJointSettingsKey).setFloats({-10, 11, -12, 13, -14, 15});
   angleLimits().jointMin = -5;
   readStoredLimits(scene());
   EXPECT_EQ(limitsNow(), (Floats{-10, 11, -12, 13, -14, 15}));
@@ -107,7 +103,7 @@ TEST_F(SettingsStream, LimitsAreReadFromTheStartWhereverTheStreamStands) {
   setAngleLimits(-90, 90, -45, 45, -30, 30);
   storeAngles(scene());
   // The stream keeps its position between references, as a store left it.
-  ASSERT_EQ(joint.stream(jointSettingsKey())->position(), 36);
+  ASSERT_EQ(joint.stream(kJointSettingsKey)->position(), 36);
   setAngleLimits(-1, 1, -1, 1, -1, 1);
 
   readStoredLimits(scene());
@@ -127,7 +123,7 @@ TEST_F(SettingsStream, AnglesAreReadOnlyFromAStreamLongerThanTheLimits) {
   };
   for (const auto& entry : cases) {
     standin::Shape& joint = editedJoint();
-    joint.putStream(jointSettingsKey()).setFloats(entry.content);
+    joint.putStream(kJointSettingsKey).setFloats(entry.content);
     setAngles(1, 2, 3);
     readStoredAngles(scene());
     EXPECT_EQ((Floats{editState().pitch, editState().yaw, editState().roll}),
@@ -147,7 +143,7 @@ TEST_F(SettingsStream, ShapeAnglesComeFromTheJointsOwnRotation) {
       30, 0);
   const EulerDegrees expected = quatToEulerDegrees(rotation);
   standin::Shape& joint = model().addBallJoint("joint1", nullptr, {}, rotation);
-  joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 0, 0, 0});
+  joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 0, 0, 0});
   standin::Shape& bare = model().addBallJoint("bare", nullptr, {}, rotation);
   setAngles(1, 2, 3);
 
@@ -159,7 +155,7 @@ TEST_F(SettingsStream, ShapeAnglesComeFromTheJointsOwnRotation) {
   EXPECT_NEAR(expected.pitch, 30, 1e-3);
   EXPECT_NEAR(expected.yaw, 20, 1e-3);
   EXPECT_NEAR(expected.roll, 10, 1e-3);
-  EXPECT_EQ(bare.stream(jointSettingsKey()), nullptr) << "no stream is created";
+  EXPECT_EQ(bare.stream(kJointSettingsKey), nullptr) << "no stream is created";
   EXPECT_EQ((Floats{editState().pitch, editState().yaw, editState().roll}),
             (Floats{1, 2, 3}));
 }
@@ -174,93 +170,33 @@ TEST_F(SettingsStream, AStaleJointHandleChangesNothing) {
   EXPECT_TRUE(joint.allStreams().empty());
 }
 
-class ClearJointSettings : public EditingTest {
-protected:
-  // A panel with the three angle sliders, ranged -360..360 and marked 0..0.
-  HWND makePanel() {
-    static const ControlTemplate sliders[] = {
-        {control::kPitchSlider, "msctls_trackbar32", "", 0, 0, 100, 10,
-         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
-        {control::kYawSlider, "msctls_trackbar32", "", 0, 10, 100, 10,
-         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
-        {control::kRollSlider, "msctls_trackbar32", "", 0, 20, 100, 10,
-         WS_CHILD | WS_VISIBLE | TBS_ENABLESELRANGE},
-    };
-    windows.addTemplate(
-        {101, true, 0, WS_POPUP, 0, 0, 0, 100, 30, "", 9, "", sliders, 3});
-    HWND panel = windows.createDialog(nullptr, 101, nullptr, nullptr, 0);
-    for (const ControlTemplate& slider : sliders) {
-      windows.sendMessage(windows.item(panel, slider.id), TBM_SETRANGE, kRedraw,
-                          packTrackbarRange(-360, 360));
-    }
-    windows.clearLog();
-    return panel;
-  }
-
-  // The panel's angle sliders as the headless window system sees them.
-  std::array<int, 6> sliderSelections(HWND panel) {
-    std::array<int, 6> result{};
-    int i = 0;
-    for (int slider :
-         {control::kPitchSlider, control::kYawSlider, control::kRollSlider}) {
-      HWND control = windows.item(panel, slider);
-      result[i] = static_cast<int>(windows.sendMessage(control, TBM_GETSELSTART, 0, 0));
-      result[i + 1] = static_cast<int>(windows.sendMessage(control, TBM_GETSELEND, 0, 0));
-      i += 2;
-    }
-    return result;
-  }
-};
-
-TEST_F(ClearJointSettings, DeletesTheStreamResetsTheRangesAndAnswersFalse) {
-  HWND panel = makePanel();
-  editState().panelWindow = panel;
+TEST_F(SettingsStream, DeletingTheSettingsResetsTheAngleRangesOnly) {
   standin::Shape& edited = editedJoint("edited");
   standin::Shape& other = model().addBallJoint("other");
-  other.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  other.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   setAngleLimits(-90, 90, -45, 45, -30, 30);
   angleLimits().jointMin = -5;
   setAngles(1, 2, 3);
 
   // The shape need not be the edited joint.
-  EXPECT_FALSE(clearJointSettings(*other.asShapeClass()));
+  EXPECT_TRUE(deleteJointSettings(*other.asShapeClass()));
 
-  EXPECT_EQ(other.stream(jointSettingsKey()), nullptr);
+  EXPECT_EQ(other.stream(kJointSettingsKey), nullptr);
   EXPECT_EQ(limitsNow(), (Floats{-360, 360, -360, 360, -360, 360}));
-  EXPECT_EQ(sliderSelections(panel),
-            (std::array<int, 6>{-360, 360, -360, 360, -360, 360}));
-  // Redrawn at once, -360 in the low half and 360 in the high one.
-  EXPECT_EQ(windows.log(), (std::vector<std::string>{
-                               "sendItemMessage 1001 TBM_SETSEL 1 0x0168fe98",
-                               "sendItemMessage 1002 TBM_SETSEL 1 0x0168fe98",
-                               "sendItemMessage 1003 TBM_SETSEL 1 0x0168fe98",
-                           }));
   EXPECT_EQ(angleLimits().jointMin, -5.0F);
   EXPECT_EQ((Floats{editState().pitch, editState().yaw, editState().roll}),
             (Floats{1, 2, 3}));
   EXPECT_EQ(edited.rotation().w, 1.0F);
+  EXPECT_TRUE(windows.log().empty()) << "the editing core asks no window for anything";
 }
 
-TEST_F(ClearJointSettings, WithoutAStreamNothingChanges) {
-  HWND panel = makePanel();
-  editState().panelWindow = panel;
+TEST_F(SettingsStream, WithoutSettingsToDeleteNothingChanges) {
   standin::Shape& joint = editedJoint();
   setAngleLimits(-90, 90, -45, 45, -30, 30);
 
-  EXPECT_FALSE(clearJointSettings(*joint.asShapeClass()));
+  EXPECT_FALSE(deleteJointSettings(*joint.asShapeClass()));
 
   EXPECT_EQ(limitsNow(), (Floats{-90, 90, -45, 45, -30, 30}));
-  EXPECT_EQ(sliderSelections(panel), (std::array<int, 6>{}));
-  EXPECT_TRUE(windows.log().empty());
-}
-
-TEST_F(ClearJointSettings, BeforeThePanelExistsTheLimitsAreResetAllTheSame) {
-  standin::Shape& joint = editedJoint();
-  joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3});
-  setAngleLimits(-90, 90, -45, 45, -30, 30);
-  EXPECT_FALSE(clearJointSettings(*joint.asShapeClass()));
-  EXPECT_EQ(limitsNow(), (Floats{-360, 360, -360, 360, -360, 360}));
-  EXPECT_EQ(joint.stream(jointSettingsKey()), nullptr);
 }
 
 // A host call that throws part-way still gets every stream reference back;
@@ -283,7 +219,7 @@ TEST_F(SettingsStream, ReleasesTheStreamWhenAHostCallThrows) {
     SCOPED_TRACE(entry.operation);
     standin::Shape& joint = editedJoint();
     if (entry.withStream) {
-      joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+      joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
     }
     host.failNext(entry.operation, "host failure");
     EXPECT_THROW(entry.call(scene()), const char*);
@@ -293,14 +229,14 @@ TEST_F(SettingsStream, ReleasesTheStreamWhenAHostCallThrows) {
 
 TEST_F(SettingsStream, ShapeAnglesReleaseStreamAndFrameWhenTheFrameFails) {
   standin::Shape& joint = model().addBallJoint("joint1");
-  joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   for (const char* operation : {"BallJointFrame::jointRotation", "Stream::writeFloat"}) {
     host.failNext(operation);
     EXPECT_THROW(storeShapeAngles(*joint.asShapeClass()), const char*) << operation;
     EXPECT_EQ(host.outstandingReferences(), 0) << host.outstandingListing();
   }
   host.failNext("shape_class::deleteStream");
-  EXPECT_THROW(clearJointSettings(*joint.asShapeClass()), const char*);
+  EXPECT_THROW(deleteJointSettings(*joint.asShapeClass()), const char*);
   EXPECT_EQ(host.outstandingReferences(), 0) << host.outstandingListing();
 }
 

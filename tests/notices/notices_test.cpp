@@ -7,6 +7,7 @@
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
 #include "math/euler.h"
+#include "panel/panel_state.h"
 #include "tests/editing/editing_fixture.h"
 
 namespace jolvent {
@@ -27,11 +28,11 @@ protected:
 TEST_F(ShapesChangedNotice, RewritesTheStoredAnglesOfChangedBallJointsEvenWhileHidden) {
   const Quaternion turned = applyAxisDelta({1, 0, 0, 0}, &axisX, 25, 0);
   standin::Shape& stored = model().addBallJoint("stored", nullptr, {}, turned);
-  stored.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  stored.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
   standin::Shape& bare = model().addBallJoint("bare", nullptr, {}, turned);
   standin::Shape& part = model().addPart("part");
-  part.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
-  ASSERT_EQ(editState().panelVisible, 0);
+  part.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  ASSERT_FALSE(panelState().panelVisible);
 
   notify({&part, &bare, &stored});
 
@@ -46,8 +47,8 @@ TEST_F(ShapesChangedNotice, RewritesTheStoredAnglesOfChangedBallJointsEvenWhileH
 TEST_F(ShapesChangedNotice, DoesNothingWhileThePanelAppliesItsOwnChange) {
   standin::Shape& joint = model().addBallJoint(
       "joint", nullptr, {}, applyAxisDelta({1, 0, 0, 0}, &axisY, 5, 0));
-  joint.putStream(jointSettingsKey()).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
-  editState().tracking = 1;
+  joint.putStream(kJointSettingsKey).setFloats({-1, 1, -2, 2, -3, 3, 7, 8, 9});
+  panelState().tracking = true;
   host.journal().clear();
 
   notify({&joint});

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "host/module_boundary.h"
 #include "host/plugin_interface.h"
 #include "host/uuid_record.h"
-#include "plugin/identifiers.h"
 #include "plugin/module_info.h"
 #include "standin_host/plugin_module.h"
 #include "standin_host/standin_host.h"
@@ -44,7 +44,7 @@ protected:
 
   standin::StandInHost host;
 
-  static const standin::PluginExports& exports() { return module->exports(); }
+  static const PluginExports& exports() { return module->exports(); }
 
   static inline standin::PluginModule* module = nullptr;
 };
@@ -324,7 +324,7 @@ TEST_F(Boundary, TheAttributeClearsAJointsStoredSettings) {
   attribute->Release();
 
   EXPECT_EQ(joint.stream(key), nullptr);
-  const std::string keyText = " 7ee80734-beb64c23-a233273e-be61b210";
+  const std::string keyText = " 7EE80734-BEB6-4C23-A233-273EBE61B210";
   EXPECT_EQ(host.journal().startingWith("shape_class::"),
             (std::vector<std::string>{"shape_class::getStream joint1" + keyText,
                                       "shape_class::deleteStream joint1" + keyText,

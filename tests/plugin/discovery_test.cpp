@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/edit_state.h"
-#include "plugin/identifiers.h"
+#include "host/module_boundary.h"
 #include "standin_host/standin_host.h"
 
 namespace jolvent {

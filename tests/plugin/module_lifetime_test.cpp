@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/edit_state.h"
+#include "panel/panel_state.h"
 #include "window_system/headless_window_system.h"
 #include "window_system/window_system.h"
 
@@ -15,12 +15,12 @@ namespace {
 class ModuleLifetimeTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    resetEditingState();
+    resetPanelState();
     setWindowSystem(&windows);
   }
   void TearDown() override {
     setWindowSystem(nullptr);
-    resetEditingState();
+    resetPanelState();
   }
 
   HeadlessWindowSystem windows;
@@ -30,7 +30,7 @@ TEST_F(ModuleLifetimeTest, AttachRecordsTheInstance) {
   int marker = 0;
   auto* instance = reinterpret_cast<HINSTANCE>(&marker);
   onProcessAttach(instance);
-  EXPECT_EQ(editState().moduleInstance, instance);
+  EXPECT_EQ(panelState().moduleInstance, instance);
 }
 
 TEST_F(ModuleLifetimeTest, DetachWithoutAPanelDoesNothing) {
@@ -41,19 +41,19 @@ TEST_F(ModuleLifetimeTest, DetachWithoutAPanelDoesNothing) {
 TEST_F(ModuleLifetimeTest, DetachKillsARunningRollUpTimerBeforeDestroyingThePanel) {
   HWND panel = windows.createWindow();
   windows.startTimer(panel, 1);
-  editState().panelWindow = panel;
-  editState().rollUpTimer = 1;
+  panelState().panelWindow = panel;
+  panelState().rollUpTimer = 1;
 
   onProcessDetach();
 
   EXPECT_EQ(windows.log(), (std::vector<std::string>{"killTimer 1", "destroyWindow"}));
   EXPECT_EQ(windows.window(panel), nullptr);
-  EXPECT_EQ(editState().panelWindow, nullptr);
-  EXPECT_EQ(editState().rollUpTimer, 0U);
+  EXPECT_EQ(panelState().panelWindow, nullptr);
+  EXPECT_EQ(panelState().rollUpTimer, 0U);
 }
 
 TEST_F(ModuleLifetimeTest, DetachWithTheTimerStoppedOnlyDestroysThePanel) {
-  editState().panelWindow = windows.createWindow();
+  panelState().panelWindow = windows.createWindow();
   onProcessDetach();
   EXPECT_EQ(windows.log(), std::vector<std::string>{"destroyWindow"});
 }

@@ -1,8 +1,9 @@
 // Natively: the module's code linked in, its windows in the headless model.
 #include "editing/edit_state.h"
+#include "host/module_boundary.h"
 #include "panel/dialog_templates.h"
+#include "panel/panel_state.h"
 #include "plugin/discovery.h"
-#include "plugin/identifiers.h"
 #include "plugin/module_lifetime.h"
 #include "tests/scenarios/headless_desktop.h"
 #include "tests/scenarios/plugin_session.h"
@@ -28,6 +29,7 @@ struct PluginSession::Module {
     windows.addTemplate(kJointValueDialogTemplate);
     setWindowSystem(&windows);
     resetEditingState();
+    resetPanelState();
     onProcessAttach(nullptr);
   }
   ~Module() { detach(); }

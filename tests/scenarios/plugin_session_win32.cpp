@@ -1,7 +1,7 @@
 // Windows: the DLL from disk, as a host loads it, and the real desktop.
 #include <windows.h>
 
-#include "plugin/identifiers.h"
+#include "host/module_boundary.h"
 #include "standin_host/plugin_module.h"
 #include "tests/common/module_path.h"
 #include "tests/scenarios/plugin_session.h"
@@ -17,7 +17,7 @@ PluginSession::PluginSession(standin::StandInHost& host)
     : host_(host),
       module_(std::make_unique<Module>()),
       desktop_(std::make_unique<Win32Desktop>()) {
-  const standin::PluginExports& exports = module_->library.exports();
+  const PluginExports& exports = module_->library.exports();
   exports.get_name(&PluginInterfaceId, 0, host_.appInterface());
   main_ = dynamic_cast<plugin_interface*>(module_->library.create(PluginInterfaceId, 0));
   attribute_ = dynamic_cast<attribute_interface*>(

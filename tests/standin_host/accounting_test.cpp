@@ -155,8 +155,8 @@ TEST_F(AccountingTest, InjectedFailureThrowsTextBeforeAnyEffect) {
   }
   EXPECT_EQ(host.outstandingReferences(), 0);
   EXPECT_TRUE(
-      host.journal().contains("shape_class::getStream joint1 00000001-00000002-"
-                              "00000003-00000004"));
+      host.journal().contains("shape_class::getStream joint1 00000001-0000-0002-"
+                              "0000-000300000004"));
 
   // Only the next call fails.
   auto stream = HostRef<Stream>::adopt(joint.asShapeClass()->getStream(kKey, 0));

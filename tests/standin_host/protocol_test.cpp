@@ -131,8 +131,8 @@ TEST(ProtocolTest, BreachesAreRecorded) {
          auto stream =
              HostRef<Stream>::adopt(createStream(f, &otherKind, &otherKind, &otherKind));
        },
-       {"shape_class::createStream: identifier 00000001-00000002-00000003-00000004 is "
-        "not the stream kind 00000000-53b811d9-bcff000a-95baceb2"}},
+       {"shape_class::createStream: identifier 00000001-0000-0002-0000-000300000004 is "
+        "not the stream kind 00000000-53B8-11D9-BCFF-000A95BACEB2"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.title);

@@ -5,9 +5,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "editing/control_ids.h"
 #include "editing/edit_state.h"
 #include "editing/settings_stream.h"
+#include "panel/control_ids.h"
+#include "panel/panel_state.h"
+#include "plugin/components.h"
 #include "plugin/module_lifetime.h"
 #include "standin_host/standin_host.h"
 
@@ -32,10 +34,12 @@ protected:
       SendMessageA(slider, TBM_SETSEL, TRUE, MAKELPARAM(-10, 10));
     }
     resetEditingState();
-    editState().panelWindow = panel;
+    resetPanelState();
+    panelState().panelWindow = panel;
   }
   void TearDown() override {
     resetEditingState();
+    resetPanelState();
     if (panel != nullptr) DestroyWindow(panel);
   }
 
@@ -51,9 +55,10 @@ protected:
 TEST_F(RealPanelWindow, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSliders) {
   standin::StandInHost host;
   standin::Shape& joint = host.scene().addBallJoint("joint1");
-  joint.putStream(jointSettingsKey()).setFloats({-10, 10, -10, 10, -10, 10});
+  joint.putStream(kJointSettingsKey).setFloats({-10, 10, -10, 10, -10, 10});
 
-  EXPECT_FALSE(clearJointSettings(*joint.asShapeClass()));
+  attribute_component attribute;
+  EXPECT_FALSE(attribute.clearJointSettings(joint.asShapeClass()));
 
   for (int slider : sliders) {
     EXPECT_EQ(ask(slider, TBM_GETSELSTART), -360) << slider;
@@ -65,13 +70,13 @@ TEST_F(RealPanelWindow, ClearingAJointsSettingsWidensTheSelectionOfTheAngleSlide
 TEST_F(RealPanelWindow, DetachStopsTheRollUpTimerAndDestroysThePanel) {
   const UINT_PTR timer = SetTimer(panel, 1, 100, nullptr);
   ASSERT_NE(timer, 0U);
-  editState().rollUpTimer = static_cast<unsigned>(timer);
+  panelState().rollUpTimer = static_cast<unsigned>(timer);
 
   onProcessDetach();
 
   EXPECT_FALSE(IsWindow(panel));
-  EXPECT_EQ(editState().rollUpTimer, 0U);
-  EXPECT_EQ(editState().panelWindow, nullptr);
+  EXPECT_EQ(panelState().rollUpTimer, 0U);
+  EXPECT_EQ(panelState().panelWindow, nullptr);
   panel = nullptr;
 }
 

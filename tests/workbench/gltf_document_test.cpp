@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "host/module_boundary.h"
+#include "host/uuid_record.h"
 #include "math/euler.h"
 #include "math/matrix4.h"
-#include "plugin/identifiers.h"
-#include "plugin/uuid_text.h"
 #include "standin_host/standin_host.h"
 #include "tests/workbench/sample_scene.h"
 

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "editing/settings_stream.h"
 #include "math/euler.h"
-#include "plugin/identifiers.h"
-#include "plugin/uuid_text.h"
 #include "standin_host/shape.h"
 
 namespace jolvent::workbench::sample {
@@ -35,7 +34,7 @@ void buildSample(standin::StandInScene& scene) {
   Shape& shoulder = scene.addBallJoint("shoulder", &body, {1.5F, -2.0F, 3.25F},
                                        turned(kAxisY, 33.0F, turned(kAxisX, 10.0F)));
   shoulder.setDefaultRotation(turned(kAxisZ, -12.5F)).setRotatorJoint(true);
-  shoulder.putStream(parseUuidText(MainComponentUuid), settingsBytes());
+  shoulder.putStream(kJointSettingsKey, settingsBytes());
   shoulder.motion().setPresent(true);
   shoulder.motion().insertKey({0.0F, turned(kAxisX, 5.0F), 0.0F});
   shoulder.motion().insertKey({7.3F, turned(kAxisY, -71.0F), 0.0F});

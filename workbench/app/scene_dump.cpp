@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "host/uuid_record.h"
 #include "standin_host/streams.h"
 #include "workbench/text_encoding.h"
 
@@ -29,7 +30,7 @@ std::string dumpScene(const standin::StandInScene& scene) {
             " value " + number(shape->value()) + "\n";
     for (const standin::StreamObject* stream : shape->allStreams()) {
       if (!stream->isAttached()) continue;
-      text += "  stream " + recordWordsText(stream->key()) + " ";
+      text += "  stream " + std::string(uuidText(stream->key()).view()) + " ";
       for (std::uint8_t byte : stream->bytes()) {
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02X", byte);

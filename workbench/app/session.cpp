@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "plugin/identifiers.h"
-#include "plugin/module_info.h"
+#include "host/module_boundary.h"
 #include "workbench/app/sample_figure.h"
 #include "workbench/app/timeline.h"
 #include "workbench/text_encoding.h"
@@ -13,7 +12,7 @@ namespace jolvent::workbench {
 
 namespace {
 
-void addComponents(const standin::PluginExports& exports, standin::StandInApp& app,
+void addComponents(const PluginExports& exports, standin::StandInApp& app,
                    HostApp* appInterface, const char* interfaceName, const GUID& id,
                    std::vector<PluginComponent>& components) {
   const int count = exports.has_interface(&id);
@@ -25,7 +24,7 @@ void addComponents(const standin::PluginExports& exports, standin::StandInApp& a
     component.englishName = quotedName(exports.get_name(&id, index, appInterface));
     app.setJapaneseUi(true);
     component.japaneseName = quotedName(exports.get_name(&id, index, appInterface));
-    component.uuid = recordWordsText(exports.get_uuid(&id, index));
+    component.uuid = uuidText(exports.get_uuid(&id, index)).text;
     component.resident = exports.is_resident(&id, index) != 0;
     components.push_back(std::move(component));
   }
@@ -58,7 +57,7 @@ std::string explainLoadFailure(const std::string& path, bool fileExists,
 Session::Session(const std::string& pluginPath, bool japaneseUi) {
   module_ = std::make_unique<standin::PluginModule>(pluginPath);
   addSampleFigure(scene());
-  const standin::PluginExports& exports = module_->exports();
+  const PluginExports& exports = module_->exports();
 
   ModuleInfo info{};
   exports.get_info(&info);

@@ -30,7 +30,7 @@
 #include <system_error>
 #include <utility>
 
-#include "plugin/uuid_text.h"
+#include "host/uuid_record.h"
 #include "standin_host/shape.h"
 #include "standin_host/streams.h"
 
@@ -155,26 +155,6 @@ tinygltf::TinyGLTF makeLoader() {
 }
 
 // ---- identifiers and bytes -------------------------------------------------
-
-std::string uuidText(const UuidRecord& record) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%08X-%04X-%04X-%04X-%04X%08X", record.words[0],
-                record.words[1] >> 16, record.words[1] & 0xFFFFU, record.words[2] >> 16,
-                record.words[2] & 0xFFFFU, record.words[3]);
-  return text;
-}
-
-bool isUuidText(const std::string& text) {
-  if (text.size() != 36) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    const bool hyphen = i == 8 || i == 13 || i == 18 || i == 23;
-    const bool hex =
-        (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-    if (hyphen ? c != '-' : !hex) return false;
-  }
-  return true;
-}
 
 bool isBase64(const std::string& text) {
   if (text.size() % 4 != 0) return false;
@@ -375,7 +355,7 @@ Value::Object shapeExtras(const Shape& shape) {
   for (const standin::StreamObject* stream : shape.allStreams()) {
     if (!stream->isAttached()) continue;
     const auto& bytes = stream->bytes();
-    streams[uuidText(stream->key())] = Value(
+    streams[std::string(uuidText(stream->key()).view())] = Value(
         tinygltf::base64_encode(bytes.data(), static_cast<unsigned int>(bytes.size())));
   }
   if (!streams.empty()) extras["streams"] = Value(std::move(streams));

@@ -5,20 +5,14 @@
 namespace jolvent {
 namespace {
 
-TEST(EditState, StartsWithThePanelPendingAndEverythingElseZero) {
+TEST(EditState, StartsWithEverythingZero) {
   resetEditingState();
   const EditState& state = editState();
-  EXPECT_EQ(state.panelPending, 1);
-  EXPECT_EQ(state.panelWindow, nullptr);
   EXPECT_EQ(state.hostApp, nullptr);
-  EXPECT_EQ(state.panelVisible, 0);
-  EXPECT_EQ(state.editBracketOpen, 0);
-  EXPECT_EQ(state.rollUpTimer, 0U);
+  EXPECT_FALSE(state.editBracketOpen);
   EXPECT_EQ(state.ballJointHandle, 0U);
-  EXPECT_EQ(state.activeControl, 0);
-  EXPECT_EQ(state.tracking, 0);
-  EXPECT_EQ(state.removingGuide, 0);
-  EXPECT_EQ(state.lastEditText[0], '\0');
+  EXPECT_EQ(state.activeControl, Channel::none);
+  EXPECT_FALSE(state.removingGuide);
   for (float value : {state.pitch, state.yaw, state.roll, state.appliedPitch,
                       state.appliedYaw, state.appliedRoll, state.jointValue,
                       state.rotation.w, state.rotation.x, state.undoRotation.w}) {
