@@ -27,8 +27,8 @@ constexpr int kAngleSliders[3] = {control::kPitchSlider, control::kYawSlider,
                                   control::kRollSlider};
 constexpr int kAngleBoxes[3] = {control::kPitchBox, control::kYawBox, control::kRollBox};
 // Clicking beside the thumb moves an angle slider 30 degrees, the Joint slider
-// 10 of its units; an arrow key one unit, or a whole joint unit for a joint
-// counted in whole units.
+// 10 of its units; an arrow key moves a slider one unit, the Joint slider of a
+// joint counted in whole units 100.
 constexpr int kAnglePageSize = 30;
 constexpr int kJointPageSize = 10;
 constexpr int kLineSize = 1;
