@@ -24,7 +24,7 @@
 #include "math/euler.h"
 #include "math/matrix4.h"
 #include "math/quaternion.h"
-#include "tests/math/written_steps.h"
+#include "reference/written_steps.h"
 
 namespace jolvent::bench {
 namespace {

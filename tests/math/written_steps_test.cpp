@@ -1,6 +1,6 @@
 // The math in math/ gives the same bits as the plain rendering of its
 // written steps, over seeded draws and the written examples.
-#include "tests/math/written_steps.h"
+#include "reference/written_steps.h"
 
 #include <gtest/gtest.h>
 

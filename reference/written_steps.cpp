@@ -1,4 +1,4 @@
-#include "tests/math/written_steps.h"
+#include "reference/written_steps.h"
 
 #include <cmath>
 
