@@ -1,7 +1,6 @@
 #include "window_system/headless_window_system.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -584,46 +583,6 @@ bool HeadlessWindowSystem::showWindow(HWND handle, int command) {
   return wasVisible;
 }
 
-HWND HeadlessWindowSystem::changeFocus(HWND handle) {
-  const HWND previous = focus_;
-  if (previous == handle) return previous;
-  focus_ = handle;
-  ++activity_;
-  const auto isEdit = [this](HWND window) {
-    const Window* record = find(window);
-    if (record == nullptr || record->kind != Window::Kind::Control) return false;
-    std::string name = record->className;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return name == "edit";
-  };
-  if (isEdit(previous)) notifyParent(previous, EN_KILLFOCUS);
-  if (focus_ == handle && isEdit(handle)) notifyParent(handle, EN_SETFOCUS);
-  return previous;
-}
-
-HWND HeadlessWindowSystem::setFocus(HWND handle) {
-  log_.emplace_back("setFocus");
-  if (handle != nullptr) {
-    if (madeHere(handle) && find(handle) == nullptr) return nullptr;
-    if (find(handle) == nullptr) external(handle);
-  }
-  return changeFocus(handle);
-}
-
-void HeadlessWindowSystem::giveFocus(HWND handle) {
-  if (handle != nullptr && find(handle) == nullptr) {
-    if (madeHere(handle)) return;
-    external(handle);
-  }
-  changeFocus(handle);
-}
-
-HWND HeadlessWindowSystem::focusedWindow() {
-  log_.emplace_back("focusedWindow");
-  return focus_;
-}
-
 bool HeadlessWindowSystem::windowRect(HWND handle, RECT* result) {
   log_.emplace_back("windowRect");
   const Window* window = find(handle);
@@ -641,32 +600,7 @@ bool HeadlessWindowSystem::setWindowPos(HWND handle, HWND, int x, int y, int wid
   return changeWindowPos(handle, x, y, width, height, flags);
 }
 
-// --- Input and metrics ---
-
-bool HeadlessWindowSystem::cursorPos(POINT* point) {
-  log_.emplace_back("cursorPos");
-  if (point == nullptr) return false;
-  *point = cursor_;
-  return true;
-}
-
-void HeadlessWindowSystem::setCursorPos(int x, int y) {
-  ++activity_;
-  cursor_ =
-      POINT{std::clamp(x, 0, kScreenWidth - 1), std::clamp(y, 0, kScreenHeight - 1)};
-}
-
-SHORT HeadlessWindowSystem::keyState(int virtualKey) {
-  log_.push_back("keyState " + std::to_string(virtualKey));
-  // GetKeyState sets the high byte for a key that is down.
-  auto found = keysDown_.find(virtualKey);
-  return found != keysDown_.end() && found->second ? static_cast<SHORT>(-128) : SHORT{0};
-}
-
-void HeadlessWindowSystem::setKeyDown(int virtualKey, bool down) {
-  ++activity_;
-  keysDown_[virtualKey] = down;
-}
+// --- Metrics ---
 
 int HeadlessWindowSystem::systemMetric(int index) {
   log_.push_back("systemMetric " + std::to_string(index));
