@@ -1,17 +1,20 @@
 #include "window_system/headless_window_system.h"
 
-#include <algorithm>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "window_system/headless_text.h"
 #include "window_system/trackbar.h"
 
 namespace jolvent {
 
 namespace {
+using headless::hex;
+using headless::orEmpty;
+
 constexpr std::uintptr_t kFirstWindow = 0x1000;
 constexpr std::uintptr_t kWindowStep = 0x10;
 
@@ -31,16 +34,6 @@ std::string describeItemMessage(int item, UINT message, WPARAM wParam, LPARAM lP
   return text;
 }
 
-std::string hex(std::uint32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08" PRIx32, value);
-  return text;
-}
-
-std::string orEmpty(const char* text) {
-  return text == nullptr ? "" : text;
-}
-
 // MulDiv: the product divided, rounded half away from zero.
 int mulDiv(int number, int numerator, int denominator) {
   const long long product = static_cast<long long>(number) * numerator;
@@ -48,10 +41,6 @@ int mulDiv(int number, int numerator, int denominator) {
   return static_cast<int>((product >= 0 ? product + half : product - half) / denominator);
 }
 
-// The dialog-frame style of a captioned pop-up.
-bool framed(DWORD style) {
-  return (style & WS_CAPTION) == WS_CAPTION && (style & WS_CHILD) == 0;
-}
 }  // namespace
 
 // --- Records ---
@@ -133,97 +122,6 @@ void HeadlessWindowSystem::addTemplate(const DialogTemplate& dialogTemplate) {
     stored.controls.push_back(
         {control, orEmpty(control.className), orEmpty(control.text)});
   }
-}
-
-// --- Geometry ---
-
-void HeadlessWindowSystem::frame(const Window& window, int* left, int* top, int* right,
-                                 int* bottom) const {
-  *left = *top = *right = *bottom = 0;
-  if (window.kind != Window::Kind::Dialog || !framed(window.style)) return;
-  *left = *right = metric(SM_CXDLGFRAME);
-  *bottom = metric(SM_CYDLGFRAME);
-  *top = metric(SM_CYDLGFRAME) + ((window.exStyle & WS_EX_TOOLWINDOW) != 0
-                                      ? metric(SM_CYSMCAPTION)
-                                      : metric(SM_CYCAPTION));
-}
-
-POINT HeadlessWindowSystem::clientOrigin(const Window& window) const {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  frame(window, &left, &top, &right, &bottom);
-  POINT origin{window.rect.left + left, window.rect.top + top};
-  if (window.kind == Window::Kind::Control) {
-    if (const Window* parent = find(window.parent)) {
-      const POINT parentOrigin = clientOrigin(*parent);
-      origin.x += parentOrigin.x;
-      origin.y += parentOrigin.y;
-    }
-  }
-  return origin;
-}
-
-RECT HeadlessWindowSystem::rect(HWND handle) const {
-  const Window* window = find(handle);
-  if (window == nullptr) return RECT{};
-  RECT result = window->rect;
-  if (window->kind == Window::Kind::Control) {
-    if (const Window* parent = find(window->parent)) {
-      const POINT origin = clientOrigin(*parent);
-      result.left += origin.x;
-      result.right += origin.x;
-      result.top += origin.y;
-      result.bottom += origin.y;
-    }
-  }
-  return result;
-}
-
-int HeadlessWindowSystem::metric(int index) {
-  switch (index) {
-    case SM_CXSCREEN:
-      return kScreenWidth;
-    case SM_CYSCREEN:
-      return kScreenHeight;
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-      return 3;
-    case SM_CYCAPTION:
-      return 19;
-    case SM_CYSMCAPTION:
-      return 16;
-    default:
-      return 0;
-  }
-}
-
-bool HeadlessWindowSystem::changeWindowPos(HWND handle, int x, int y, int width,
-                                           int height, UINT flags) {
-  Window* window = find(handle);
-  if (window == nullptr || window->kind == Window::Kind::External) return false;
-  RECT& r = window->rect;
-  const LONG oldLeft = r.left;
-  const LONG oldTop = r.top;
-  if ((flags & SWP_NOSIZE) == 0) {
-    r.right = r.left + std::max(0, width);
-    r.bottom = r.top + std::max(0, height);
-  }
-  if ((flags & SWP_NOMOVE) == 0) {
-    const LONG w = r.right - r.left;
-    const LONG h = r.bottom - r.top;
-    r = RECT{x, y, x + w, y + h};
-  }
-  if (r.left != oldLeft || r.top != oldTop) {
-    ++activity_;
-    const POINT origin = clientOrigin(*window);
-    callProc(
-        handle, WM_MOVE, 0,
-        MAKELPARAM(static_cast<unsigned>(origin.x), static_cast<unsigned>(origin.y)));
-  }
-  return true;
-}
-
-void HeadlessWindowSystem::moveWindow(HWND window, int x, int y) {
-  changeWindowPos(window, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 // --- Dialogs ---
@@ -581,30 +479,6 @@ bool HeadlessWindowSystem::showWindow(HWND handle, int command) {
   const bool wasVisible = window.visible;
   setVisible(handle, command != SW_HIDE);
   return wasVisible;
-}
-
-bool HeadlessWindowSystem::windowRect(HWND handle, RECT* result) {
-  log_.emplace_back("windowRect");
-  const Window* window = find(handle);
-  if (window == nullptr || window->kind == Window::Kind::External || result == nullptr) {
-    return false;
-  }
-  *result = rect(handle);
-  return true;
-}
-
-bool HeadlessWindowSystem::setWindowPos(HWND handle, HWND, int x, int y, int width,
-                                        int height, UINT flags) {
-  log_.push_back("setWindowPos " + std::to_string(x) + " " + std::to_string(y) + " " +
-                 std::to_string(width) + " " + std::to_string(height) + " " + hex(flags));
-  return changeWindowPos(handle, x, y, width, height, flags);
-}
-
-// --- Metrics ---
-
-int HeadlessWindowSystem::systemMetric(int index) {
-  log_.push_back("systemMetric " + std::to_string(index));
-  return metric(index);
 }
 
 // --- Users ---
