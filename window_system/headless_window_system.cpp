@@ -1,18 +1,18 @@
-#include "window_system/headless_window_system.h"
-
+// The window table every part of the model works on: the records and their
+// handles, windows of others met only by handle, each window's enabled and
+// visible state, destruction, and what the model had to decide (problems).
+// Dialogs, geometry, input, timers, messages, the controls and the registry
+// requests each have a file of their own beside this one.
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "window_system/headless_text.h"
+#include "window_system/headless_window_system.h"
 
 namespace jolvent {
 
 namespace {
-using headless::hex;
-using headless::orEmpty;
-
 constexpr std::uintptr_t kFirstWindow = 0x1000;
 constexpr std::uintptr_t kWindowStep = 0x10;
 }  // namespace
@@ -65,6 +65,16 @@ HWND HeadlessWindowSystem::createWindow() {
   return handle;
 }
 
+std::vector<HWND> HeadlessWindowSystem::dialogs() const {
+  std::vector<HWND> result;
+  for (HWND handle : order_) {
+    const Window* window = find(handle);
+    if (window != nullptr && window->kind == Window::Kind::Dialog)
+      result.push_back(handle);
+  }
+  return result;
+}
+
 bool HeadlessWindowSystem::contains(HWND ancestor, HWND window) const {
   for (const Window* at = find(window); at != nullptr; at = find(at->parent)) {
     if (window == ancestor) return true;
@@ -72,6 +82,8 @@ bool HeadlessWindowSystem::contains(HWND ancestor, HWND window) const {
   }
   return false;
 }
+
+// --- Problems ---
 
 void HeadlessWindowSystem::problem(std::string text) {
   problems_.push_back(std::move(text));
@@ -113,16 +125,6 @@ bool HeadlessWindowSystem::destroyWindow(HWND window) {
   if (record == nullptr || record->kind == Window::Kind::External) return false;
   destroy(window);
   return true;
-}
-
-std::vector<HWND> HeadlessWindowSystem::dialogs() const {
-  std::vector<HWND> result;
-  for (HWND handle : order_) {
-    const Window* window = find(handle);
-    if (window != nullptr && window->kind == Window::Kind::Dialog)
-      result.push_back(handle);
-  }
-  return result;
 }
 
 // --- Window state ---
@@ -173,39 +175,6 @@ bool HeadlessWindowSystem::showWindow(HWND handle, int command) {
   const bool wasVisible = window.visible;
   setVisible(handle, command != SW_HIDE);
   return wasVisible;
-}
-
-// --- Registry ---
-
-LONG HeadlessWindowSystem::openKey(HKEY root, const char* path, REGSAM access,
-                                   HKEY* key) {
-  log_.push_back("openKey " + orEmpty(path) + " " + hex(access));
-  return registry_.openKey(root, path, key);
-}
-
-LONG HeadlessWindowSystem::createKey(HKEY root, const char* path, DWORD options,
-                                     REGSAM access, HKEY* key) {
-  log_.push_back("createKey " + orEmpty(path) + " " + hex(options) + " " + hex(access));
-  return registry_.createKey(root, path, key);
-}
-
-LONG HeadlessWindowSystem::queryValue(HKEY key, const char* name, DWORD* type, BYTE* data,
-                                      DWORD* size) {
-  log_.push_back("queryValue " + orEmpty(name) + " " +
-                 (size == nullptr ? std::string("-") : std::to_string(*size)));
-  return registry_.queryValue(key, name, type, data, size);
-}
-
-LONG HeadlessWindowSystem::setValue(HKEY key, const char* name, DWORD type,
-                                    const BYTE* data, DWORD size) {
-  log_.push_back("setValue " + orEmpty(name) + " " + std::to_string(type) + " " +
-                 std::to_string(size));
-  return registry_.setValue(key, name, type, data, size);
-}
-
-LONG HeadlessWindowSystem::closeKey(HKEY key) {
-  log_.emplace_back("closeKey");
-  return registry_.closeKey(key);
 }
 
 }  // namespace jolvent
