@@ -14,36 +14,9 @@ namespace jolvent::standin {
 
 namespace {
 
-// Handles are far above 32 bits, so a handle cut to 32 bits names nothing.
-constexpr ShapeHandle kFirstHandle = 0x4A4F4C0000000100ULL;
-constexpr ShapeHandle kHandleStep = 0x10;
 // Creation targets differ from handles, so one cannot pass for the other.
 constexpr ShapeHandle kTargetTag = 0x0000A5A500000000ULL;
 static_assert(sizeof(CreationTarget) == sizeof(ShapeHandle));
-
-void appendInOrder(const Shape& from, std::vector<Shape*>& out) {
-  for (Shape* child : from.children()) {
-    out.push_back(child);
-    appendInOrder(*child, out);
-  }
-}
-
-void markSubtreeRemoved(Shape& shape) {
-  shape.markRemoved();
-  for (Shape* child : shape.children()) markSubtreeRemoved(*child);
-}
-
-std::string describeShape(const Shape& shape) {
-  std::string text = shape.name();
-  if (shape.isLine()) {
-    text += concat({" [line, ", std::to_string(shape.points().size()), " points]"});
-  } else if (shape.isBallJoint()) {
-    text += concat({" [ball joint, part type ", std::to_string(shape.partType()), "]"});
-  } else {
-    text += concat({" [part type ", std::to_string(shape.partType()), "]"});
-  }
-  return text;
-}
 
 bool pointsInto(const StandInScene::ShapeArray& array, shape_class* const* pointer) {
   if (pointer == nullptr || array.shapes == nullptr) return false;
@@ -51,20 +24,13 @@ bool pointsInto(const StandInScene::ShapeArray& array, shape_class* const* point
   return !before(pointer, array.shapes) && before(pointer, array.shapes + array.count);
 }
 
-void describeSubtree(const Shape& shape, int depth, std::string& out) {
-  out +=
-      std::string(static_cast<std::size_t>(2 * depth), ' ') + describeShape(shape) + "\n";
-  for (const Shape* child : shape.children()) describeSubtree(*child, depth + 1, out);
-}
-
 }  // namespace
 
 StandInScene::StandInScene(HostContext& context)
     : Counted(context, "Scene", "", Lifetime::host),
-      nextHandle_(kFirstHandle),
-      motionContainer_(std::make_unique<MotionContainerObject>(context, *this)) {
-  root_ = &create(ShapeKind::part, "(root)", nullptr);
-  creationParent_ = root_;
+      motionContainer_(std::make_unique<MotionContainerObject>(context, *this)),
+      tree_(*this) {
+  creationParent_ = &tree_.root();
 }
 
 StandInScene::~StandInScene() = default;
@@ -89,7 +55,8 @@ LineBuilder* StandInScene::beginLine(const char* name, int zero, Reserved reserv
     context_.protocol.violation(
         concat({"Scene::beginLine: line ", openLine_->name(), " is still open"}));
   }
-  Shape& line = create(ShapeKind::line, name != nullptr ? name : "", &placeForNewShape());
+  Shape& line =
+      tree_.add(ShapeKind::line, name != nullptr ? name : "", placeForNewShape());
   openLine_ = &line;
   return line.lineBuilder();
 }
@@ -133,7 +100,8 @@ PartBuilder* StandInScene::beginPart(const char* name, Reserved reserved) {
     context_.protocol.violation(
         concat({"Scene::beginPart: line ", openLine_->name(), " is still open"}));
   }
-  Shape& part = create(ShapeKind::part, name != nullptr ? name : "", &placeForNewShape());
+  Shape& part =
+      tree_.add(ShapeKind::part, name != nullptr ? name : "", placeForNewShape());
   openParts_.push_back(&part);
   return part.partBuilder();
 }
@@ -211,7 +179,7 @@ void StandInScene::setCreationParent(CreationTarget target, Reserved reserved) {
   if (!isLive(shape) || !shape->isPart()) {
     context_.protocol.violation(
         "Scene::setCreationParent: the value names no part in the scene");
-    creationParent_ = root_;
+    creationParent_ = &tree_.root();
     return;
   }
   creationParent_ = shape;
@@ -274,19 +242,8 @@ void StandInScene::setHandleValid(ShapeHandle handle, bool valid) {
 
 // Building
 
-Shape& StandInScene::create(ShapeKind kind, std::string name, Shape* parent) {
-  const ShapeHandle handle = nextHandle_;
-  nextHandle_ += kHandleStep;
-  Shape& shape = *shapes_.emplace_back(
-      std::make_unique<Shape>(*this, kind, std::move(name), handle));
-  byHandle_[handle] = &shape;
-  for (const shape_class* face : shape.faces()) byObject_[face] = &shape;
-  if (parent != nullptr) parent->attachChild(shape);
-  return shape;
-}
-
 Shape& StandInScene::parentForHelper(Shape* parent) const {
-  if (parent == nullptr) return *root_;
+  if (parent == nullptr) return tree_.root();
   if (!parent->isPart() || parent->isRemoved() || &parent->scene() != this) {
     throw std::invalid_argument(
         concat({"stand-in scene: ", parent->name(), " cannot take new shapes"}));
@@ -300,7 +257,7 @@ Shape& StandInScene::placeForNewShape() const {
 }
 
 Shape& StandInScene::addPart(std::string name, Shape* parent) {
-  return create(ShapeKind::part, std::move(name), &parentForHelper(parent));
+  return tree_.add(ShapeKind::part, std::move(name), parentForHelper(parent));
 }
 
 Shape& StandInScene::addBallJoint(std::string name, Shape* parent, const Vec3& centre,
@@ -326,7 +283,7 @@ Shape& StandInScene::addValuedJoint(std::string name, int kind, float value,
 }
 
 Shape& StandInScene::addLine(std::string name, std::vector<Vec3> points, Shape* parent) {
-  Shape& line = create(ShapeKind::line, std::move(name), &parentForHelper(parent));
+  Shape& line = tree_.add(ShapeKind::line, std::move(name), parentForHelper(parent));
   for (const Vec3& point : points) line.appendPoint(point);
   return line;
 }
@@ -343,47 +300,10 @@ void StandInScene::select(const std::vector<Shape*>& shapes) {
 
 Shape* StandInScene::activeShapeModel() const {
   if (!selection_.empty()) return selection_.front();
-  return emptySelection_ == EmptySelection::root ? root_ : nullptr;
+  return emptySelection_ == EmptySelection::root ? &tree_.root() : nullptr;
 }
 
-// Looking up
-
-Shape* StandInScene::findByName(std::string_view name) const {
-  for (Shape* shape : shapesInOrder()) {
-    if (shape->name() == name) return shape;
-  }
-  return nullptr;
-}
-
-std::vector<Shape*> StandInScene::findAllByName(std::string_view name) const {
-  std::vector<Shape*> found;
-  for (Shape* shape : shapesInOrder()) {
-    if (shape->name() == name) found.push_back(shape);
-  }
-  return found;
-}
-
-Shape* StandInScene::shapeFor(const shape_class* object) const {
-  const auto it = byObject_.find(object);
-  return it != byObject_.end() ? it->second : nullptr;
-}
-
-Shape* StandInScene::shapeWithHandle(ShapeHandle handle) const {
-  const auto it = byHandle_.find(handle);
-  return it != byHandle_.end() ? it->second : nullptr;
-}
-
-std::vector<Shape*> StandInScene::shapesInOrder() const {
-  std::vector<Shape*> shapes;
-  appendInOrder(*root_, shapes);
-  return shapes;
-}
-
-std::string StandInScene::describeTree() const {
-  std::string text;
-  describeSubtree(*root_, 0, text);
-  return text;
-}
+// Journal texts
 
 std::string StandInScene::describeHandle(ShapeHandle handle) const {
   if (const Shape* shape = shapeWithHandle(handle)) {
@@ -401,7 +321,7 @@ CreationTarget StandInScene::targetOf(const Shape& shape) const {
 }
 
 void StandInScene::removeShape(Shape& shape) {
-  if (&shape == root_) {
+  if (&shape == &tree_.root()) {
     context_.protocol.violation("shape_class::remove: the root cannot be removed");
     return;
   }
@@ -410,12 +330,11 @@ void StandInScene::removeShape(Shape& shape) {
         concat({"shape_class::remove: ", shape.name(), " was already removed"}));
     return;
   }
-  shape.parent()->detachChild(shape);
-  markSubtreeRemoved(shape);
+  tree_.remove(shape);
   std::erase_if(selection_, [](const Shape* s) { return s->isRemoved(); });
   std::erase_if(openParts_, [](const Shape* s) { return s->isRemoved(); });
   if (openLine_ != nullptr && openLine_->isRemoved()) openLine_ = nullptr;
-  if (creationParent_->isRemoved()) creationParent_ = root_;
+  if (creationParent_->isRemoved()) creationParent_ = &tree_.root();
   if (removedHook_) removedHook_(shape);
 }
 

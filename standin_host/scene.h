@@ -1,7 +1,7 @@
-// The stand-in's open document: a tree of shapes under a root part, the
-// selection, shape creation through the builder operations, and the scene's
-// settings. The class is the Scene the plug-in sees and, through its other
-// members, what tests use to build and inspect the scene (not journaled).
+// The stand-in's open document: the Scene the plug-in sees over a tree of
+// shapes under a root part (shape_tree.h), the selection, shape creation
+// through the builder operations, and the scene's settings. Its other members
+// are what tests use to build and inspect the scene (not journaled).
 //
 // Choices where the interface leaves room:
 // - The root is a plain part named "(root)" that cannot be removed and is not
@@ -26,7 +26,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -34,6 +33,7 @@
 #include "standin_host/counted.h"
 #include "standin_host/main_window.h"
 #include "standin_host/shape.h"
+#include "standin_host/shape_tree.h"
 
 namespace jolvent::standin {
 
@@ -68,7 +68,7 @@ public:
 
   // Building the scene. parent null means the root; it must be a part still
   // in the scene (std::invalid_argument otherwise).
-  Shape& root() const { return *root_; }
+  Shape& root() const { return tree_.root(); }
   Shape& addPart(std::string name, Shape* parent = nullptr);
   // A part answering isBallJoint, of partType kBallJointPartType.
   Shape& addBallJoint(std::string name, Shape* parent = nullptr, const Vec3& centre = {},
@@ -89,18 +89,22 @@ public:
   // Looking shapes up without going through the plug-in's operations.
   // The first shape in the scene with this name, in the order findShapeByName
   // uses (depth-first, parents before children), or null.
-  Shape* findByName(std::string_view name) const;
+  Shape* findByName(std::string_view name) const { return tree_.findByName(name); }
   // All shapes named so, in scene order.
-  std::vector<Shape*> findAllByName(std::string_view name) const;
+  std::vector<Shape*> findAllByName(std::string_view name) const {
+    return tree_.findAllByName(name);
+  }
   // The shape behind any of the objects the host hands out for it, removed
   // ones included.
-  Shape* shapeFor(const shape_class* object) const;
+  Shape* shapeFor(const shape_class* object) const { return tree_.shapeFor(object); }
   // The shape a handle was given to, removed ones included.
-  Shape* shapeWithHandle(ShapeHandle handle) const;
+  Shape* shapeWithHandle(ShapeHandle handle) const {
+    return tree_.shapeWithHandle(handle);
+  }
   // The shapes in the scene in scene order, the root left out.
-  std::vector<Shape*> shapesInOrder() const;
+  std::vector<Shape*> shapesInOrder() const { return tree_.inOrder(); }
   // The tree as indented text, one shape a line, for failure messages.
-  std::string describeTree() const;
+  std::string describeTree() const { return tree_.describe(); }
 
   // Settings.
   void setGuideScale(float scale) { guideScale_ = scale; }
@@ -155,7 +159,6 @@ public:
   void jointChanged(Shape& shape);
 
 private:
-  Shape& create(ShapeKind kind, std::string name, Shape* parent);
   Shape& parentForHelper(Shape* parent) const;
   Shape& placeForNewShape() const;
   bool isLive(const Shape* shape) const {
@@ -163,12 +166,7 @@ private:
   }
   std::string describeHandle(ShapeHandle handle) const;
 
-  std::vector<std::unique_ptr<Shape>> shapes_;  // every shape ever made
-  std::unordered_map<ShapeHandle, Shape*> byHandle_;
-  std::unordered_map<const shape_class*, Shape*> byObject_;
   std::unordered_set<ShapeHandle> invalidHandles_;
-  ShapeHandle nextHandle_;
-  Shape* root_ = nullptr;
   Shape* creationParent_ = nullptr;
   std::vector<Shape*> selection_;
   std::vector<Shape*> openParts_;
@@ -184,6 +182,9 @@ private:
   ShapeArray noticeArray_;
 
   std::unique_ptr<MotionContainerObject> motionContainer_;
+  // After the motion container: the books list objects in the order they
+  // were made, the container's before the root's.
+  ShapeTree tree_;
   std::function<void()> activeShapesHook_;
   std::function<void(Shape&)> jointChangedHook_;
   std::function<void(Shape&)> removedHook_;

@@ -143,7 +143,7 @@ public:
   PartBuilderObject* partBuilder() const { return partBuilder_.get(); }
   LineBuilderObject* lineBuilder() const { return lineBuilder_.get(); }
 
-  // Tree upkeep, for the scene.
+  // Tree upkeep, for the scene's tree (shape_tree.h).
   void attachChild(Shape& child);
   void detachChild(Shape& child);
   void markRemoved() { removed_ = true; }

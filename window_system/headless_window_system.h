@@ -195,14 +195,24 @@ public:
   void clearLog() { log_.clear(); }
 
 private:
+  // The window table (headless_window_system.cpp).
   Window* find(HWND window);
   const Window* find(HWND window) const;
   Window& external(HWND window);
   HWND newHandle();
+  bool madeHere(HWND window) const;
+  bool contains(HWND ancestor, HWND window) const;
+  void problem(std::string text);
+  void setVisible(HWND window, bool visible);
+  void destroy(HWND window);
+
+  // Dialogs (headless_dialogs.cpp).
   HWND makeDialog(int templateId, HWND owner, DLGPROC proc, LPARAM param, bool modal,
                   bool ownerWasEnabled);
-  void problem(std::string text);
+  void endModal(HWND dialog, INT_PTR result);
 
+  // Messages (headless_messages.cpp) and the controls' models
+  // (headless_controls.cpp).
   // Delivers to the dialog procedure; 0 when the window has none or is gone.
   INT_PTR callProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT dialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -214,13 +224,11 @@ private:
   void notifyParent(HWND control, int code);
   void trackbarNotify(HWND control, int code);
 
+  // Focus (headless_input.cpp).
   HWND changeFocus(HWND window);
+
+  // Geometry (headless_geometry.cpp).
   bool changeWindowPos(HWND window, int x, int y, int width, int height, UINT flags);
-  void setVisible(HWND window, bool visible);
-  void endModal(HWND dialog, INT_PTR result);
-  void destroy(HWND window);
-  bool contains(HWND ancestor, HWND window) const;
-  bool madeHere(HWND window) const;
   POINT clientOrigin(const Window& window) const;
   void frame(const Window& window, int* left, int* top, int* right, int* bottom) const;
 
