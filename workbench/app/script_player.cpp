@@ -6,9 +6,9 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -19,6 +19,7 @@
 #include "workbench/app/scene_dump.h"
 #include "workbench/app/screen_capture.h"
 #include "workbench/app/skeleton_view.h"
+#include "workbench/app/synthetic_input.h"
 #include "workbench/app/win32_text.h"
 #include "workbench/app/window_state.h"
 
@@ -39,42 +40,11 @@ constexpr int kInputTicks = 50;
 // The joint value dialog's minimum, current and maximum boxes.
 constexpr int kDialogBoxes[] = {1007, 1008, 1009};
 
-INPUT mouseAt(POINT screen, DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-  return input;
-}
-
-// Types text into an edit box with key input, over what it held.
-void typeInto(HWND box, const std::string& text) {
-  SetFocus(box);
-  SendMessageW(box, EM_SETSEL, 0, -1);
-  std::vector<INPUT> inputs;
-  for (wchar_t c : wide(text))
-    for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-      INPUT input{};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wScan = c;
-      input.ki.dwFlags = KEYEVENTF_UNICODE | up;
-      inputs.push_back(input);
-    }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 // The middle of a window, on the screen.
 POINT controlCentre(HWND control) {
   RECT place;
   GetWindowRect(control, &place);
   return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-}
-
-void clickAt(POINT screen) {
-  INPUT inputs[] = {mouseAt(screen, 0), mouseAt(screen, MOUSEEVENTF_LEFTDOWN),
-                    mouseAt(screen, MOUSEEVENTF_LEFTUP)};
-  SendInput(3, inputs, sizeof(INPUT));
 }
 
 // The tree's item for shape, searched from item and the items after it.
@@ -89,19 +59,6 @@ HTREEITEM treeItemOf(HWND tree, HTREEITEM item, const standin::Shape* shape) {
       return found;
   }
   return nullptr;
-}
-
-// Under Wine without a window manager, a button released where no window of
-// the application is gets lost, and the trackbar keeps the mouse captured; so
-// a drag ends over the main window, dragged past a channel's end or not.
-void dragAt(POINT from, int dx, const RECT& within) {
-  dx = std::clamp(from.x + dx, within.left + 1, within.right - 2) - from.x;
-  std::vector<INPUT> inputs{mouseAt(from, 0), mouseAt(from, MOUSEEVENTF_LEFTDOWN)};
-  constexpr int kMoves = 4;
-  for (int i = 1; i <= kMoves; ++i)
-    inputs.push_back(mouseAt({from.x + dx * i / kMoves, from.y}, 0));
-  inputs.push_back(mouseAt({from.x + dx, from.y}, MOUSEEVENTF_LEFTUP));
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // The centre of a slider's thumb, on the screen.
@@ -272,19 +229,7 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     // slider's first drag notice opens the dialog while the button is down.
     HWND slider = panelControl(state, a[0]);
     restackOwnedWindows(state.main);
-    const POINT from = thumbOf(slider);
-    std::vector<INPUT> inputs;
-    INPUT key{};
-    key.type = INPUT_KEYBOARD;
-    key.ki.wVk = VK_CONTROL;
-    inputs.push_back(key);
-    inputs.push_back(mouseAt(from, 0));
-    inputs.push_back(mouseAt(from, MOUSEEVENTF_LEFTDOWN));
-    inputs.push_back(mouseAt({from.x + 3, from.y}, 0));
-    inputs.push_back(mouseAt({from.x + 3, from.y}, MOUSEEVENTF_LEFTUP));
-    key.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(key);
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    ctrlDragAt(thumbOf(slider), 3);
     return kSettleTicks;
   } else if (verb == "dialog") {
     HWND dialog = dialogOverPanel(state.main);
@@ -332,16 +277,7 @@ int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
     const POINT thumb = thumbOf(timeline);
     if (WindowFromPoint(thumb) != timeline) throw ScriptError("the timeline is hidden");
     clickAt(thumb);
-    std::vector<INPUT> keys;
-    for (int press = 0; press < std::abs(wanted - now); ++press)
-      for (DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
-        INPUT key{};
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = wanted > now ? VK_RIGHT : VK_LEFT;
-        key.ki.dwFlags = up;
-        keys.push_back(key);
-      }
-    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    pressKey(wanted > now ? VK_RIGHT : VK_LEFT, std::abs(wanted - now));
     state.followUps.emplace_back([&state, wanted] {
       return waitUntil(
           state,
