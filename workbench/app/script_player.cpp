@@ -18,6 +18,7 @@
 #include "workbench/app/plugins_window.h"
 #include "workbench/app/scene_dump.h"
 #include "workbench/app/screen_capture.h"
+#include "workbench/app/script_steps.h"
 #include "workbench/app/skeleton_view.h"
 #include "workbench/app/synthetic_input.h"
 #include "workbench/app/win32_text.h"
@@ -170,192 +171,282 @@ standin::Shape& shapeNamed(WorkbenchWindow::State& state, const std::string& nam
   return *shape;
 }
 
-// Does one step; answers how many ticks to let pass before the next.
-int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
-  Session& session = *state.session;
-  const std::vector<std::string>& a = step.arguments;
-  const std::string& verb = step.verb;
-  if (verb == "select") {
-    standin::Shape& wanted = shapeNamed(state, a[0]);
-    refreshAll(state);  // the tree as the scene is now
-    HTREEITEM item = treeItemOf(state.tree, TreeView_GetRoot(state.tree), &wanted);
-    if (item == nullptr) throw ScriptError(a[0] + " is not in the scene's tree");
-    TreeView_EnsureVisible(state.tree, item);
-    RECT place{};
-    // TVM_GETITEMRECT takes the item in the rectangle it fills.
-    std::memcpy(&place, &item, sizeof item);
-    SendMessageW(state.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&place));
-    POINT screen{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-    ClientToScreen(state.tree, &screen);
-    if (WindowFromPoint(screen) != state.tree)
-      throw ScriptError(a[0] + " is hidden in the scene's tree");
+// The steps done in the workbench's windows. One is made for each step, so
+// what a step leaves for later ticks holds the window's state, not this.
+class WindowSteps final : public StepPlayer {
+public:
+  explicit WindowSteps(WorkbenchWindow::State& state) : state_(state) {}
+
+  int select(const ScriptStep& step) override;
+  int clickJoint(const ScriptStep& step) override;
+  int command(const ScriptStep& step) override;
+  int attribute(const ScriptStep& step) override;
+  int jointDrop(const ScriptStep& step) override;
+  int refresh(const ScriptStep& step) override;
+  int drag(const ScriptStep& step) override;
+  int ctrlDrag(const ScriptStep& step) override;
+  int dialog(const ScriptStep& step) override;
+  int answer(const ScriptStep& step) override;
+  int type(const ScriptStep& step) override;
+  int press(const ScriptStep& step) override;
+  int record(const ScriptStep& step) override;
+  int position(const ScriptStep& step) override;
+  int play(const ScriptStep& step) override;
+  int save(const ScriptStep& step) override;
+  int open(const ScriptStep& step) override;
+  int screenshot(const ScriptStep& step) override;
+  int plugins(const ScriptStep& step) override;
+  int dump(const ScriptStep& step) override;
+
+private:
+  // File > Open or Save, the path typed into the system's dialog.
+  int document(const ScriptStep& step, UINT menuItem);
+
+  WorkbenchWindow::State& state_;
+};
+
+int WindowSteps::select(const ScriptStep& step) {
+  const std::string& name = step.arguments[0];
+  standin::Shape& wanted = shapeNamed(state_, name);
+  refreshAll(state_);  // the tree as the scene is now
+  HTREEITEM item = treeItemOf(state_.tree, TreeView_GetRoot(state_.tree), &wanted);
+  if (item == nullptr) throw ScriptError(name + " is not in the scene's tree");
+  TreeView_EnsureVisible(state_.tree, item);
+  RECT place{};
+  // TVM_GETITEMRECT takes the item in the rectangle it fills.
+  std::memcpy(&place, &item, sizeof item);
+  SendMessageW(state_.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&place));
+  POINT screen{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  ClientToScreen(state_.tree, &screen);
+  if (WindowFromPoint(screen) != state_.tree)
+    throw ScriptError(name + " is hidden in the scene's tree");
+  clickAt(screen);
+  return kSettleTicks;
+}
+
+int WindowSteps::clickJoint(const ScriptStep& step) {
+  const std::string& name = step.arguments[0];
+  standin::Shape& wanted = shapeNamed(state_, name);
+  RECT area;
+  GetClientRect(state_.viewport, &area);
+  for (const DrawnJoint& joint : viewOf(state_.session->scene()).joints) {
+    if (joint.shape != &wanted) continue;
+    const ScreenPoint at =
+        project(state_.camera, area.right, area.bottom, joint.position);
+    POINT screen{std::lround(at.x), std::lround(at.y)};
+    ClientToScreen(state_.viewport, &screen);
+    // A real click lands on whatever is there: the panel may cover the joint.
+    if (!at.visible || WindowFromPoint(screen) != state_.viewport)
+      throw ScriptError(name + " is hidden in the viewport");
     clickAt(screen);
     return kSettleTicks;
-  } else if (verb == "click-joint") {
-    standin::Shape& wanted = shapeNamed(state, a[0]);
-    RECT area;
-    GetClientRect(state.viewport, &area);
-    for (const DrawnJoint& joint : viewOf(session.scene()).joints) {
-      if (joint.shape != &wanted) continue;
-      const ScreenPoint at =
-          project(state.camera, area.right, area.bottom, joint.position);
-      POINT screen{std::lround(at.x), std::lround(at.y)};
-      ClientToScreen(state.viewport, &screen);
-      // A real click lands on whatever is there: the panel may cover the joint.
-      if (!at.visible || WindowFromPoint(screen) != state.viewport)
-        throw ScriptError(a[0] + " is hidden in the viewport");
-      clickAt(screen);
-      return kSettleTicks;
-    }
-    throw ScriptError(a[0] + " is not a joint in the viewport");
-  } else if (verb == "command") {
-    openMenuFor(state, kMenuCommand);
-    state.followUps.emplace_back([] { return 2; });  // the panel takes longer to show
-  } else if (verb == "attribute") {
-    openMenuFor(state, kMenuAttribute);
-  } else if (verb == "joint-drop") {
-    openMenuFor(state, kMenuJointDrop);
-  } else if (verb == "refresh") {
-    openMenuFor(state, kMenuRefresh);
-  } else if (verb == "drag") {
-    HWND slider = panelControl(state, a[0]);
-    restackOwnedWindows(state.main);
-    RECT main;
-    GetWindowRect(state.main, &main);
-    dragAt(thumbOf(slider), std::stoi(a[1]), main);
-    return kSettleTicks;
-  } else if (verb == "ctrl-drag") {
-    // Ctrl held with the keyboard through a short drag of the thumb: the
-    // slider's first drag notice opens the dialog while the button is down.
-    HWND slider = panelControl(state, a[0]);
-    restackOwnedWindows(state.main);
-    ctrlDragAt(thumbOf(slider), 3);
-    return kSettleTicks;
-  } else if (verb == "dialog") {
-    HWND dialog = dialogOverPanel(state.main);
-    if (dialog == nullptr) throw ScriptError("no dialog is open");
-    for (std::size_t i = 0; i < 3; ++i) {
-      HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
-      if (box == nullptr)
-        throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
-      // One box a tick: input goes to the box with the focus when it arrives.
-      state.followUps.emplace_back([box, text = a[i]] {
-        typeInto(box, text);
-        return kSettleTicks;
-      });
-    }
-    state.followUps.emplace_back([dialog] {
-      clickAt(controlCentre(GetDlgItem(dialog, IDOK)));
-      return kSettleTicks;
-    });
-  } else if (verb == "answer") {
-    HWND box = messageBoxOverPanel(state.main);
-    if (box == nullptr) throw ScriptError("no message box is open");
-    clickAt(controlCentre(GetDlgItem(box, IDOK)));
-    return kSettleTicks;
-  } else if (verb == "type") {
-    typeInto(panelControl(state, a[0]), a[1]);
-    return kSettleTicks;
-  } else if (verb == "press") {
-    HWND button = panelControl(state, a[0]);
-    restackOwnedWindows(state.main);
-    const POINT centre = controlCentre(button);
-    if (WindowFromPoint(centre) != button)
-      throw ScriptError("the panel's control " + a[0] + " is hidden");
-    clickAt(centre);
-    return kSettleTicks;
-  } else if (verb == "record") {
-    // The menu item turns recording over.
-    if (session.recording() != (a[0] == "on")) openMenuFor(state, kMenuRecording);
-  } else if (verb == "position") {
-    // As a user sets a frame exactly: the timeline's thumb clicked, then
-    // stepped with the arrow keys.
-    HWND timeline = state.timeline;
-    const int wanted = std::stoi(a[0]);
-    const auto now = static_cast<int>(SendMessageW(timeline, TBM_GETPOS, 0, 0));
-    if (now == wanted) return 1;
-    const POINT thumb = thumbOf(timeline);
-    if (WindowFromPoint(thumb) != timeline) throw ScriptError("the timeline is hidden");
-    clickAt(thumb);
-    pressKey(wanted > now ? VK_RIGHT : VK_LEFT, std::abs(wanted - now));
-    state.followUps.emplace_back([&state, wanted] {
-      return waitUntil(
-          state,
-          [&state, wanted] {
-            return state.session->scene().sequencePosition() ==
-                   static_cast<float>(wanted);
-          },
-          kInputTicks, "the timeline did not reach " + std::to_string(wanted));
-    });
-    return 1;
-  } else if (verb == "play") {
-    const POINT centre = controlCentre(state.play);
-    if (WindowFromPoint(centre) != state.play)
-      throw ScriptError("the Play button is hidden");
-    clickAt(centre);
-    state.followUps.emplace_back([&state] {
-      return waitUntil(
-          state, [&state] { return !state.playing; }, kPlaybackTicks,
-          "playback did not end");
-    });
-  } else if (verb == "save" || verb == "open") {
-    const std::string path =
-        a[0].find_first_of("/\\") == std::string::npos ? state.outDir + "/" + a[0] : a[0];
-    if (verb == "open" &&
-        GetFileAttributesW(wide(path).c_str()) == INVALID_FILE_ATTRIBUTES)
-      throw ScriptError("there is no file " + path);
-    // Typed as a whole path, which does not depend on the dialog's folder.
-    std::wstring full(MAX_PATH, L'\0');
-    full.resize(GetFullPathNameW(wide(path).c_str(), MAX_PATH, full.data(), nullptr));
-    state.lastDocument.reset();
-    openMenuFor(state, verb == "open" ? kMenuOpen : kMenuSave);
-    state.followUps.emplace_back([&state] {
-      return waitUntil(
-          state, [&state] { return fileDialogOver(state.main) != nullptr; }, kInputTicks,
-          "no file dialog opened");
-    });
-    state.followUps.emplace_back(
-        [&state, typed = utf8(full)] { return answerFileDialog(state, typed); });
-    // Done when the file is read or written, or the dialog refuses the path
-    // in a message box of its own.
-    state.followUps.emplace_back([&state] {
-      return waitUntil(
-          state,
-          [&state] {
-            HWND dialog = fileDialogOver(state.main);
-            return state.lastDocument.has_value() ||
-                   (dialog != nullptr && messageBoxOwnedBy(dialog) != nullptr);
-          },
-          kInputTicks, "the file dialog did not answer");
-    });
-    state.followUps.emplace_back(
-        [&state, line = step.line] { return finishDocument(state, line); });
-    return 1;
-  } else if (verb == "screenshot") {
-    refreshAll(state);
-    UpdateWindow(state.viewport);
-    screenshot(state, state.outDir + "/" + a[0] + ".png");
-  } else if (verb == "plugins") {
-    // Shown, read back, pictured and closed with its own button.
-    HWND window = showPluginsWindow(state.main, session.description());
-    UpdateWindow(window);
-    const std::string path = state.outDir + "/" + a[0] + ".txt";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) throw ScriptError("cannot write " + path);
-    const std::string text = pluginsWindowText(window);
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
-    screenshot(state, state.outDir + "/" + a[0] + ".png");
-    PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
-    return kSettleTicks;
-  } else if (verb == "dump") {
-    const std::string path = state.outDir + "/dump.txt";
-    std::FILE* file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr) throw ScriptError("cannot write " + path);
-    std::fprintf(file, "# line %d\n%s", step.line, dumpScene(session.scene()).c_str());
-    std::fclose(file);
   }
+  throw ScriptError(name + " is not a joint in the viewport");
+}
+
+int WindowSteps::command(const ScriptStep&) {
+  openMenuFor(state_, kMenuCommand);
+  state_.followUps.emplace_back([] { return 2; });  // the panel takes longer to show
   return 1;
+}
+
+int WindowSteps::attribute(const ScriptStep&) {
+  openMenuFor(state_, kMenuAttribute);
+  return 1;
+}
+
+int WindowSteps::jointDrop(const ScriptStep&) {
+  openMenuFor(state_, kMenuJointDrop);
+  return 1;
+}
+
+int WindowSteps::refresh(const ScriptStep&) {
+  openMenuFor(state_, kMenuRefresh);
+  return 1;
+}
+
+int WindowSteps::drag(const ScriptStep& step) {
+  HWND slider = panelControl(state_, step.arguments[0]);
+  restackOwnedWindows(state_.main);
+  RECT main;
+  GetWindowRect(state_.main, &main);
+  dragAt(thumbOf(slider), std::stoi(step.arguments[1]), main);
+  return kSettleTicks;
+}
+
+int WindowSteps::ctrlDrag(const ScriptStep& step) {
+  // Ctrl held with the keyboard through a short drag of the thumb: the
+  // slider's first drag notice opens the dialog while the button is down.
+  HWND slider = panelControl(state_, step.arguments[0]);
+  restackOwnedWindows(state_.main);
+  ctrlDragAt(thumbOf(slider), 3);
+  return kSettleTicks;
+}
+
+int WindowSteps::dialog(const ScriptStep& step) {
+  HWND dialog = dialogOverPanel(state_.main);
+  if (dialog == nullptr) throw ScriptError("no dialog is open");
+  for (std::size_t i = 0; i < 3; ++i) {
+    HWND box = GetDlgItem(dialog, kDialogBoxes[i]);
+    if (box == nullptr)
+      throw ScriptError("the dialog has no box " + std::to_string(kDialogBoxes[i]));
+    // One box a tick: input goes to the box with the focus when it arrives.
+    state_.followUps.emplace_back([box, text = step.arguments[i]] {
+      typeInto(box, text);
+      return kSettleTicks;
+    });
+  }
+  state_.followUps.emplace_back([dialog] {
+    clickAt(controlCentre(GetDlgItem(dialog, IDOK)));
+    return kSettleTicks;
+  });
+  return 1;
+}
+
+int WindowSteps::answer(const ScriptStep&) {
+  HWND box = messageBoxOverPanel(state_.main);
+  if (box == nullptr) throw ScriptError("no message box is open");
+  clickAt(controlCentre(GetDlgItem(box, IDOK)));
+  return kSettleTicks;
+}
+
+int WindowSteps::type(const ScriptStep& step) {
+  typeInto(panelControl(state_, step.arguments[0]), step.arguments[1]);
+  return kSettleTicks;
+}
+
+int WindowSteps::press(const ScriptStep& step) {
+  HWND button = panelControl(state_, step.arguments[0]);
+  restackOwnedWindows(state_.main);
+  const POINT centre = controlCentre(button);
+  if (WindowFromPoint(centre) != button)
+    throw ScriptError("the panel's control " + step.arguments[0] + " is hidden");
+  clickAt(centre);
+  return kSettleTicks;
+}
+
+int WindowSteps::record(const ScriptStep& step) {
+  // The menu item turns recording over.
+  if (state_.session->recording() != (step.arguments[0] == "on"))
+    openMenuFor(state_, kMenuRecording);
+  return 1;
+}
+
+int WindowSteps::position(const ScriptStep& step) {
+  // As a user sets a frame exactly: the timeline's thumb clicked, then
+  // stepped with the arrow keys.
+  HWND timeline = state_.timeline;
+  const int wanted = std::stoi(step.arguments[0]);
+  const auto now = static_cast<int>(SendMessageW(timeline, TBM_GETPOS, 0, 0));
+  if (now == wanted) return 1;
+  const POINT thumb = thumbOf(timeline);
+  if (WindowFromPoint(thumb) != timeline) throw ScriptError("the timeline is hidden");
+  clickAt(thumb);
+  pressKey(wanted > now ? VK_RIGHT : VK_LEFT, std::abs(wanted - now));
+  state_.followUps.emplace_back([&state = state_, wanted] {
+    return waitUntil(
+        state,
+        [&state, wanted] {
+          return state.session->scene().sequencePosition() == static_cast<float>(wanted);
+        },
+        kInputTicks, "the timeline did not reach " + std::to_string(wanted));
+  });
+  return 1;
+}
+
+int WindowSteps::play(const ScriptStep&) {
+  const POINT centre = controlCentre(state_.play);
+  if (WindowFromPoint(centre) != state_.play)
+    throw ScriptError("the Play button is hidden");
+  clickAt(centre);
+  state_.followUps.emplace_back([&state = state_] {
+    return waitUntil(
+        state, [&state] { return !state.playing; }, kPlaybackTicks,
+        "playback did not end");
+  });
+  return 1;
+}
+
+int WindowSteps::save(const ScriptStep& step) {
+  return document(step, kMenuSave);
+}
+
+int WindowSteps::open(const ScriptStep& step) {
+  return document(step, kMenuOpen);
+}
+
+int WindowSteps::document(const ScriptStep& step, UINT menuItem) {
+  const std::string& name = step.arguments[0];
+  const std::string path =
+      name.find_first_of("/\\") == std::string::npos ? state_.outDir + "/" + name : name;
+  if (menuItem == kMenuOpen &&
+      GetFileAttributesW(wide(path).c_str()) == INVALID_FILE_ATTRIBUTES)
+    throw ScriptError("there is no file " + path);
+  // Typed as a whole path, which does not depend on the dialog's folder.
+  std::wstring full(MAX_PATH, L'\0');
+  full.resize(GetFullPathNameW(wide(path).c_str(), MAX_PATH, full.data(), nullptr));
+  state_.lastDocument.reset();
+  openMenuFor(state_, menuItem);
+  state_.followUps.emplace_back([&state = state_] {
+    return waitUntil(
+        state, [&state] { return fileDialogOver(state.main) != nullptr; }, kInputTicks,
+        "no file dialog opened");
+  });
+  state_.followUps.emplace_back(
+      [&state = state_, typed = utf8(full)] { return answerFileDialog(state, typed); });
+  // Done when the file is read or written, or the dialog refuses the path
+  // in a message box of its own.
+  state_.followUps.emplace_back([&state = state_] {
+    return waitUntil(
+        state,
+        [&state] {
+          HWND dialog = fileDialogOver(state.main);
+          return state.lastDocument.has_value() ||
+                 (dialog != nullptr && messageBoxOwnedBy(dialog) != nullptr);
+        },
+        kInputTicks, "the file dialog did not answer");
+  });
+  state_.followUps.emplace_back(
+      [&state = state_, line = step.line] { return finishDocument(state, line); });
+  return 1;
+}
+
+int WindowSteps::screenshot(const ScriptStep& step) {
+  refreshAll(state_);
+  UpdateWindow(state_.viewport);
+  workbench::screenshot(state_, state_.outDir + "/" + step.arguments[0] + ".png");
+  return 1;
+}
+
+int WindowSteps::plugins(const ScriptStep& step) {
+  // Shown, read back, pictured and closed with its own button.
+  HWND window = showPluginsWindow(state_.main, state_.session->description());
+  UpdateWindow(window);
+  const std::string path = state_.outDir + "/" + step.arguments[0] + ".txt";
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw ScriptError("cannot write " + path);
+  const std::string text = pluginsWindowText(window);
+  std::fwrite(text.data(), 1, text.size(), file);
+  std::fclose(file);
+  workbench::screenshot(state_, state_.outDir + "/" + step.arguments[0] + ".png");
+  PostMessageW(GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
+  return kSettleTicks;
+}
+
+int WindowSteps::dump(const ScriptStep& step) {
+  const std::string path = state_.outDir + "/dump.txt";
+  std::FILE* file = std::fopen(path.c_str(), "ab");
+  if (file == nullptr) throw ScriptError("cannot write " + path);
+  std::fprintf(file, "# line %d\n%s", step.line,
+               dumpScene(state_.session->scene()).c_str());
+  std::fclose(file);
+  return 1;
+}
+
+// Does one step; answers how many ticks to let pass before the next.
+int performStep(WorkbenchWindow::State& state, const ScriptStep& step) {
+  WindowSteps steps(state);
+  return playStep(steps, step);
 }
 
 void CALLBACK scriptTick(HWND, UINT, UINT_PTR timer, DWORD) {
