@@ -8,6 +8,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "workbench/app/gdi_objects.h"
 #include "workbench/app/owned_windows.h"
 #include "workbench/app/plugins_window.h"
 #include "workbench/app/png_writer.h"
@@ -27,8 +28,10 @@ struct TextRendering {
 };
 
 TextRendering renderingOf(HFONT font, const std::wstring& text) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(SYSTEM_FONT));
+  const WindowDc screen(nullptr);
+  HDC dc = screen.get();
+  const SelectedObject fontSelected(dc,
+                                    font != nullptr ? font : GetStockObject(SYSTEM_FONT));
   TextRendering rendering;
   // The family of the font GDI picked, rather than GetTextFace's face asked
   // for; Wine names a replaced face's font by the face it replaces.
@@ -58,8 +61,6 @@ TextRendering renderingOf(HFONT font, const std::wstring& text) {
       last.abcC > 0)
     extent.cx -= last.abcC;
   rendering.width = extent.cx;
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
   return rendering;
 }
 
@@ -128,7 +129,7 @@ void writeTexts(std::FILE* file, HWND main) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HFONT menuFont = CreateFontIndirectW(&metrics.lfMenuFont);
+  const Font menuFont(CreateFontIndirectW(&metrics.lfMenuFont));
   HMENU bar = GetMenu(main);
   for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
     HMENU popup = GetSubMenu(bar, menu);
@@ -136,10 +137,9 @@ void writeTexts(std::FILE* file, HWND main) {
       wchar_t text[128] = {};
       GetMenuStringW(popup, static_cast<UINT>(item), text, 128, MF_BYPOSITION);
       writeText(file, "menu." + std::to_string(menu) + "." + std::to_string(item),
-                menuFont, text, -1);
+                menuFont.get(), text, -1);
     }
   }
-  DeleteObject(menuFont);
 }
 // The panel's sliders and the value box beside each.
 constexpr int kPanelSliders[] = {1001, 1002, 1003, 1004};
@@ -195,6 +195,37 @@ void writeLayout(const WorkbenchWindow::State& state, const RECT& area,
   std::fclose(file);
 }
 
+// What the screen shows over area, as 8-bit RGB rows from the top.
+std::vector<std::uint8_t> screenRgb(const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  const WindowDc screen(nullptr);
+  HDC screenDc = screen.get();
+  const MemoryDc memoryDc(screenDc);
+  HDC memory = memoryDc.get();
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // rows top first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const Bitmap bitmap(
+      CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const SelectedObject bitmapSelected(memory, bitmap.get());
+  BitBlt(memory, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
+  const auto* bgra = static_cast<const std::uint8_t*>(bits);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
+    rgb[3 * i] = bgra[4 * i + 2];
+    rgb[3 * i + 1] = bgra[4 * i + 1];
+    rgb[3 * i + 2] = bgra[4 * i];
+  }
+  return rgb;
+}
+
 }  // namespace
 
 void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
@@ -211,34 +242,9 @@ void screenshot(const WorkbenchWindow::State& state, const std::string& path) {
   }
   RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   IntersectRect(&area, &area, &screen);
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  HDC screenDc = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screenDc);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // rows top first
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screenDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screenDc, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  const auto* bgra = static_cast<const std::uint8_t*>(bits);
-  for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i) {
-    rgb[3 * i] = bgra[4 * i + 2];
-    rgb[3 * i + 1] = bgra[4 * i + 1];
-    rgb[3 * i + 2] = bgra[4 * i];
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screenDc);
-  if (!writePng(path, width, height, rgb)) throw ScriptError("cannot write " + path);
+  const std::vector<std::uint8_t> rgb = screenRgb(area);
+  if (!writePng(path, area.right - area.left, area.bottom - area.top, rgb))
+    throw ScriptError("cannot write " + path);
   writeLayout(state, area, path.substr(0, path.size() - 4) + ".layout");
 }
 

@@ -3,42 +3,11 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "workbench/app/script_steps.h"
+
 namespace jolvent::workbench {
 
 namespace {
-
-enum class Arg { name, integer, number, onOff, text };
-
-struct Verb {
-  const char* name;
-  std::vector<Arg> arguments;
-};
-
-const std::vector<Verb>& verbs() {
-  static const std::vector<Verb> table = {
-      {"select", {Arg::name}},
-      {"click-joint", {Arg::name}},
-      {"command", {}},
-      {"attribute", {}},
-      {"joint-drop", {}},
-      {"refresh", {}},
-      {"drag", {Arg::integer, Arg::integer}},
-      {"ctrl-drag", {Arg::integer}},
-      {"dialog", {Arg::number, Arg::number, Arg::number}},
-      {"answer", {}},
-      {"type", {Arg::integer, Arg::text}},
-      {"press", {Arg::integer}},
-      {"record", {Arg::onOff}},
-      {"position", {Arg::integer}},
-      {"play", {}},
-      {"save", {Arg::name}},
-      {"open", {Arg::name}},
-      {"screenshot", {Arg::name}},
-      {"plugins", {Arg::name}},
-      {"dump", {}},
-  };
-  return table;
-}
 
 bool isInteger(const std::string& word) {
   char* end = nullptr;
@@ -76,24 +45,22 @@ std::vector<ScriptStep> parseScript(const std::string& text) {
     ScriptStep step;
     step.line = number;
     words >> step.verb;
-    const Verb* verb = nullptr;
-    for (const Verb& candidate : verbs())
-      if (step.verb == candidate.name) verb = &candidate;
-    if (verb == nullptr) fail("unknown step '" + step.verb + "'");
-    for (const Arg kind : verb->arguments) {
+    const StepKind* kind = stepKindNamed(step.verb);
+    if (kind == nullptr) fail("unknown step '" + step.verb + "'");
+    for (const StepArgument argument : kind->arguments) {
       std::string word;
-      if (kind == Arg::text) {
+      if (argument == StepArgument::text) {
         std::getline(words, word);
         word = trimmed(word);
       } else {
         words >> word;
       }
       if (word.empty())
-        fail("'" + step.verb + "' wants " + std::to_string(verb->arguments.size()) +
+        fail("'" + step.verb + "' wants " + std::to_string(kind->arguments.size()) +
              " argument(s)");
-      if ((kind == Arg::integer && !isInteger(word)) ||
-          (kind == Arg::number && !isNumber(word)) ||
-          (kind == Arg::onOff && word != "on" && word != "off"))
+      if ((argument == StepArgument::integer && !isInteger(word)) ||
+          (argument == StepArgument::number && !isNumber(word)) ||
+          (argument == StepArgument::onOff && word != "on" && word != "off"))
         fail("bad argument '" + word + "'");
       step.arguments.push_back(word);
     }

@@ -30,12 +30,25 @@ void addComponents(const PluginExports& exports, standin::StandInApp& app,
   }
 }
 
-// The created component as T, owned; one of another kind is released at once.
-template <typename T>
-HostRef<T> adoptAs(unknown_interface* created) {
-  auto* typed = dynamic_cast<T*>(created);
-  if (typed == nullptr && created != nullptr) created->Release();
-  return HostRef<T>::adopt(typed);
+// The object create_interface makes for an interface id implements the
+// interface of that id, so a host converts it by the id it asked for.
+template <class Interface>
+const GUID& interfaceIdOf();
+template <>
+const GUID& interfaceIdOf<plugin_interface>() {
+  return PluginInterfaceId;
+}
+template <>
+const GUID& interfaceIdOf<attribute_interface>() {
+  return AttributeInterfaceId;
+}
+
+// A new component of the interface, owned from the moment it is made; null
+// when the module serves none.
+template <class Interface>
+HostRef<Interface> createComponent(const standin::PluginModule& module, int index) {
+  return HostRef<Interface>::adopt(
+      static_cast<Interface*>(module.create(interfaceIdOf<Interface>(), index)));
 }
 
 }  // namespace
@@ -84,8 +97,8 @@ Session::Session(const std::string& pluginPath, bool japaneseUi) {
   commandName_ = command != nullptr ? command : "Jolvent";
   attributeName_ = attribute != nullptr ? attribute : "Attribute";
 
-  main_ = adoptAs<plugin_interface>(module_->create(PluginInterfaceId, 0));
-  attribute_ = adoptAs<attribute_interface>(module_->create(AttributeInterfaceId, 0));
+  main_ = createComponent<plugin_interface>(*module_, 0);
+  attribute_ = createComponent<attribute_interface>(*module_, 0);
   if (main_) host_.notifier().attach(main_.get());
   // The host answers the plug-in's own joint changes as it answers the user's.
   host_.notifier().setEchoJointChanges(true);

@@ -20,6 +20,7 @@
 
 #include "workbench/app/camera.h"
 #include "workbench/app/document_files.h"
+#include "workbench/app/gdi_objects.h"
 #include "workbench/app/owned_windows.h"
 #include "workbench/app/plugins_window.h"
 #include "workbench/app/session.h"
@@ -65,19 +66,21 @@ void paintViewport(WorkbenchWindow::State& state, HDC target) {
   GetClientRect(state.viewport, &area);
   const int width = area.right;
   const int height = area.bottom;
-  HDC memory = CreateCompatibleDC(target);
-  HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  HBRUSH background = CreateSolidBrush(RGB(32, 36, 44));
-  FillRect(memory, &area, background);
-  DeleteObject(background);
+  const MemoryDc memoryDc(target);
+  HDC memory = memoryDc.get();
+  const Bitmap bitmap(CreateCompatibleBitmap(target, width, height));
+  const SelectedObject bitmapSelected(memory, bitmap.get());
+  {
+    const Brush background(CreateSolidBrush(RGB(32, 36, 44)));
+    FillRect(memory, &area, background.get());
+  }
 
   const SkeletonView view = viewOf(state.session->scene());
   auto at = [&](const Vec3& p) { return project(state.camera, width, height, p); };
 
   for (const DrawnLine& line : view.lines) {
-    HPEN pen = CreatePen(PS_SOLID, 2, colourOf(line.colour));
-    HGDIOBJ old = SelectObject(memory, pen);
+    const Pen pen(CreatePen(PS_SOLID, 2, colourOf(line.colour)));
+    const SelectedObject penSelected(memory, pen.get());
     bool drawing = false;
     for (const Vec3& point : line.points) {
       const ScreenPoint s = at(point);
@@ -91,45 +94,38 @@ void paintViewport(WorkbenchWindow::State& state, HDC target) {
         MoveToEx(memory, std::lround(s.x), std::lround(s.y), nullptr);
       drawing = true;
     }
-    SelectObject(memory, old);
-    DeleteObject(pen);
   }
 
-  HPEN bonePen = CreatePen(PS_SOLID, 3, RGB(200, 200, 210));
-  HGDIOBJ oldPen = SelectObject(memory, bonePen);
-  for (const DrawnJoint& joint : view.joints) {
-    if (joint.parent < 0) continue;
-    const ScreenPoint a =
-        at(view.joints[static_cast<std::size_t>(joint.parent)].position);
-    const ScreenPoint b = at(joint.position);
-    if (!a.visible || !b.visible) continue;
-    MoveToEx(memory, std::lround(a.x), std::lround(a.y), nullptr);
-    LineTo(memory, std::lround(b.x), std::lround(b.y));
+  {
+    const Pen bonePen(CreatePen(PS_SOLID, 3, RGB(200, 200, 210)));
+    const SelectedObject bonePenSelected(memory, bonePen.get());
+    for (const DrawnJoint& joint : view.joints) {
+      if (joint.parent < 0) continue;
+      const ScreenPoint a =
+          at(view.joints[static_cast<std::size_t>(joint.parent)].position);
+      const ScreenPoint b = at(joint.position);
+      if (!a.visible || !b.visible) continue;
+      MoveToEx(memory, std::lround(a.x), std::lround(a.y), nullptr);
+      LineTo(memory, std::lround(b.x), std::lround(b.y));
+    }
   }
-  SelectObject(memory, oldPen);
-  DeleteObject(bonePen);
 
   const std::vector<standin::Shape*>& selection = state.session->scene().selection();
-  SelectObject(memory, GetStockObject(NULL_PEN));
+  const SelectedObject nullPenSelected(memory, GetStockObject(NULL_PEN));
   for (const DrawnJoint& joint : view.joints) {
     const ScreenPoint s = at(joint.position);
     if (!s.visible) continue;
     const bool selected =
         std::find(selection.begin(), selection.end(), joint.shape) != selection.end();
-    HBRUSH dot = CreateSolidBrush(selected ? RGB(255, 210, 0) : RGB(90, 160, 255));
-    HGDIOBJ old = SelectObject(memory, dot);
+    const Brush dot(CreateSolidBrush(selected ? RGB(255, 210, 0) : RGB(90, 160, 255)));
+    const SelectedObject dotSelected(memory, dot.get());
     const int radius = selected ? 6 : 4;
     const int x = std::lround(s.x);
     const int y = std::lround(s.y);
     Ellipse(memory, x - radius, y - radius, x + radius + 1, y + radius + 1);
-    SelectObject(memory, old);
-    DeleteObject(dot);
   }
 
   BitBlt(target, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
 }
 
 void fillTree(WorkbenchWindow::State& state) {
@@ -294,10 +290,8 @@ LRESULT CALLBACK viewportProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   if (state == nullptr) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      paintViewport(*state, dc);
-      EndPaint(window, &paint);
+      const PaintDc dc(window);
+      paintViewport(*state, dc.get());
       return 0;
     }
     case WM_ERASEBKGND:
