@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/scope_exit.h"
 #include "standin_host/app.h"
 #include "standin_host/scene.h"
 #include "standin_host/shape.h"
@@ -13,32 +14,11 @@ namespace jolvent::standin {
 namespace {
 // Shows the scene the array of the notice being delivered, for the life of a
 // scope; nested notices restore the outer one's.
-class NoticeArrayScope {
-public:
-  NoticeArrayScope(StandInScene& scene, const std::vector<shape_class*>& objects)
-      : scene_(scene), outer_(scene.noticeArray()) {
-    scene_.setNoticeArray({objects.data(), objects.size()});
-  }
-  ~NoticeArrayScope() { scene_.setNoticeArray(outer_); }
-  NoticeArrayScope(const NoticeArrayScope&) = delete;
-  NoticeArrayScope& operator=(const NoticeArrayScope&) = delete;
-
-private:
-  StandInScene& scene_;
-  StandInScene::ShapeArray outer_;
-};
-
-// Sets a flag for the life of a scope, on every path.
-class ScopedFlag {
-public:
-  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ScopedFlag() { flag_ = false; }
-  ScopedFlag(const ScopedFlag&) = delete;
-  ScopedFlag& operator=(const ScopedFlag&) = delete;
-
-private:
-  bool& flag_;
-};
+auto showNoticeArray(StandInScene& scene, const std::vector<shape_class*>& objects) {
+  StandInScene::ShapeArray outer = scene.noticeArray();
+  scene.setNoticeArray({objects.data(), objects.size()});
+  return ScopeExit([&scene, outer] { scene.setNoticeArray(outer); });
+}
 }  // namespace
 
 Notifier::Notifier(HostContext& context, StandInApp& app, StandInScene& scene)
@@ -82,7 +62,7 @@ void Notifier::activeShapes(const std::vector<Shape*>& shapes) {
 void Notifier::deliverActiveShapes(const std::vector<Shape*>& shapes) {
   journal("activeShapes", shapes);
   const std::vector<shape_class*> objects = objectsOf(shapes);
-  const NoticeArrayScope showing(scene_, objects);
+  const auto showing = showNoticeArray(scene_, objects);
   for (plugin_interface* component : std::vector(components_)) {
     bool flag = true;
     component->activeShapesNotice(&flag, currentScene(), static_cast<int>(objects.size()),
@@ -98,7 +78,7 @@ void Notifier::shapesChanged(const std::vector<Shape*>& shapes) {
 void Notifier::deliverShapesChanged(const std::vector<Shape*>& shapes) {
   journal("shapesChanged", shapes);
   const std::vector<shape_class*> objects = objectsOf(shapes);
-  const NoticeArrayScope showing(scene_, objects);
+  const auto showing = showNoticeArray(scene_, objects);
   for (plugin_interface* component : std::vector(components_)) {
     bool flag = true;
     component->shapesChangedNotice(&flag, currentScene(),
@@ -157,7 +137,7 @@ void Notifier::setEchoActiveShapes(bool on) {
   }
   scene_.setActiveShapesHook([this] {
     if (echoing_) return;
-    const ScopedFlag echoing(echoing_);
+    const auto echoing = raiseForScope(echoing_);
     deliverActiveShapes(scene_.selection());
   });
 }
@@ -169,7 +149,7 @@ void Notifier::setEchoJointChanges(bool on) {
   }
   scene_.setJointChangedHook([this](Shape& shape) {
     if (echoing_) return;
-    const ScopedFlag echoing(echoing_);
+    const auto echoing = raiseForScope(echoing_);
     deliverShapesChanged({&shape});
   });
 }
