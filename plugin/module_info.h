@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "host/module_boundary.h"
+#include "plugin/version.h"
 
 namespace jolvent {
 
 inline constexpr std::int32_t kModuleInfoNumber = 430196;
-// Also the version resource's file and product version.
-inline constexpr std::int32_t kModuleVersion[4] = {3, 0, 0, 0};
+inline constexpr std::int32_t kModuleVersion[4] = {JOLVENT_VERSION};
 
 // Fills every field but the host's own.
 void fillModuleInfo(ModuleInfo& info);
