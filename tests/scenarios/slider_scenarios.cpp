@@ -1,4 +1,5 @@
 // Drags, typed values, UNDO and RESET, and the keys they record.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,11 @@ struct TypedCase {
   int slider;         // the Pitch slider afterwards
   float pitch;        // stored with the joint
 };
+
+// A case is named by what is typed, so that its name is the same in every build.
+void PrintTo(const TypedCase& entry, std::ostream* out) {
+  *out << '"' << entry.typed << '"';
+}
 
 class TypedPitch : public Sliders, public ::testing::WithParamInterface<TypedCase> {};
 
