@@ -95,6 +95,7 @@ constexpr WPARAM WA_ACTIVE = 1;
 constexpr UINT TBM_GETPOS = WM_USER;
 constexpr UINT TBM_GETRANGEMIN = WM_USER + 1;
 constexpr UINT TBM_GETRANGEMAX = WM_USER + 2;
+constexpr UINT TBM_GETTIC = WM_USER + 3;
 constexpr UINT TBM_SETTIC = WM_USER + 4;
 constexpr UINT TBM_SETPOS = WM_USER + 5;
 constexpr UINT TBM_SETRANGE = WM_USER + 6;

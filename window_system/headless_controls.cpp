@@ -204,6 +204,16 @@ LRESULT HeadlessWindowSystem::trackbarMessage(HWND control, UINT message, WPARAM
     case TBM_CLEARTICS:
       trackbar.tics.clear();
       return 0;
+    case TBM_GETTIC: {
+      // The tics set, the ends not among them, in the order Wine's trackbar
+      // keeps them: ascending as unsigned numbers, so negative ones come
+      // last. -1 past the last.
+      std::vector<int> tics = trackbar.tics;
+      std::sort(tics.begin(), tics.end(), [](int a, int b) {
+        return static_cast<unsigned>(a) < static_cast<unsigned>(b);
+      });
+      return wParam < tics.size() ? tics[wParam] : -1;
+    }
     case TBM_GETNUMTICS:
       // The two ends count as tics.
       if ((window.style & TBS_NOTICKS) != 0) return 0;

@@ -1,5 +1,6 @@
 // The panel window: its remembered position, AutoShade, closing, unloading,
 // and a host failure inside its procedure.
+#include <set>
 #include <string>
 
 #include "tests/scenarios/scenario.h"
@@ -26,6 +27,42 @@ protected:
   static int width(const RECT& r) { return r.right - r.left; }
   static int height(const RECT& r) { return r.bottom - r.top; }
 };
+
+// Page and line steps, tics and text limits as the set-up asks the controls
+// for them; the Joint slider's line step follows the kind of the shape active
+// when the panel is made.
+TEST_F(PanelWindow, TheSetUpGivesEachControlItsStepsTicsAndTextLimit) {
+  const struct {
+    int kind;
+    LRESULT jointLineSize;
+  } cases[] = {{13, 100}, {3, 1}};
+  for (const auto& entry : cases) {
+    SCOPED_TRACE(entry.kind);
+    standin::Shape& joint = scene().addValuedJoint("joint", entry.kind, 1, 0, 10);
+    scene().select({&joint});
+    reload();
+    ASSERT_NE(panel(), nullptr);
+    auto ask = [this](int id, UINT message, WPARAM wParam = 0) {
+      return desktop().send(item(id), message, wParam, 0);
+    };
+    for (int slider : {kPitchSlider, kYawSlider, kRollSlider}) {
+      EXPECT_EQ(ask(slider, TBM_GETPAGESIZE), 30) << slider;
+      EXPECT_EQ(ask(slider, TBM_GETLINESIZE), 1) << slider;
+      EXPECT_EQ(ask(slider, TBM_GETNUMTICS), 5) << slider << ": three tics and the ends";
+      // The trackbar keeps its tics in an order of its own.
+      std::set<LRESULT> tics;
+      for (WPARAM index = 0; index < 3; ++index)
+        tics.insert(ask(slider, TBM_GETTIC, index));
+      EXPECT_EQ(tics, (std::set<LRESULT>{-180, 0, 180})) << slider;
+    }
+    EXPECT_EQ(ask(kJointSlider, TBM_GETPAGESIZE), 10);
+    EXPECT_EQ(ask(kJointSlider, TBM_GETLINESIZE), entry.jointLineSize);
+    EXPECT_EQ(ask(kJointSlider, TBM_GETNUMTICS), 2) << "only the ends";
+    for (int box : {kPitchBox, kYawBox, kRollBox, kJointBox})
+      EXPECT_EQ(ask(box, EM_GETLIMITTEXT), 11) << box;
+    scene().removeShape(joint);
+  }
+}
 
 TEST_F(PanelWindow, ARememberedPositionIsUsedOnlyWhereThePanelFitsTheScreen) {
   openScene();
